@@ -24,6 +24,18 @@ qint64 Round(double value)
     return saturate(std::nearbyint(value));
 }
 
+qint64 RoundExtended(long double value)
+{
+    const long double rounded = std::nearbyintl(value);
+    if (std::isnan(rounded))
+        return 0;
+    if (rounded >= 9.2233720368547758e18L)
+        return std::numeric_limits<qint64>::max();
+    if (rounded <= -9.2233720368547758e18L)
+        return std::numeric_limits<qint64>::min();
+    return qint64(rounded);
+}
+
 qint64 Trunc(double value)
 {
     return saturate(std::trunc(value));

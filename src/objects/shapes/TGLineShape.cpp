@@ -1,0 +1,103 @@
+#include "objects/shapes/TGLineShape.h"
+
+#include "design/DesignSurface.h"
+#include "platform/ColorDialog.h"
+
+namespace {
+const std::vector<QByteArray> &lineStyleNames()
+{
+    static const std::vector<QByteArray> names{"stHorizontal", "stVertical", "stAngleSlopingUp",
+                                               "stAngleSlopingDown"};
+    return names;
+}
+} // namespace
+
+TGLineShape::TGLineShape()
+{
+    setBounds(0, 0, 10, 10);
+    m_pen.setOnChange([this] { Invalidate(); });
+}
+
+const PropertyTable &TGLineShape::publishedProperties() const
+{
+    using namespace Published;
+    static const PropertyTable table = inheritProperties(
+        baseProperties(), {
+                              enumeration("LineStyle", &TGLineShape::lineStyle, &TGLineShape::setLineStyle,
+                                          lineStyleNames(), TLineStyle::stHorizontal),
+                              nested("Pen", static_cast<Pen &(TGLineShape::*)()>(&TGLineShape::pen)),
+                          });
+    return table;
+}
+
+void TGLineShape::setLineStyle(TLineStyle style)
+{
+    if (style == m_lineStyle)
+        return;
+    m_lineStyle = style;
+    Invalidate();
+}
+
+void TGLineShape::Loaded()
+{
+    TGGraphicControl::Loaded();
+    PopupMenu &menu = *ObjectMenu();
+    menu.addSeparator();
+    MenuItem *styles = menu.add(QStringLiteral("Style"));
+    const std::array<std::pair<const char *, TLineStyle>, 4> styleItems{{
+        {"Horizontal", TLineStyle::stHorizontal},
+        {"Vertical", TLineStyle::stVertical},
+        {"Angled Sloping Up", TLineStyle::stAngleSlopingUp},
+        {"Angled Sloping Down", TLineStyle::stAngleSlopingDown},
+    }};
+    for (std::size_t i = 0; i < styleItems.size(); ++i) {
+        const TLineStyle style = styleItems[i].second;
+        m_styleItems[i] = styles->add(QString::fromLatin1(styleItems[i].first), [this, style] {
+            NotifyChanged();
+            setLineStyle(style);
+        });
+    }
+    menu.add(QStringLiteral("Color"), [this] { ColorClick(); });
+    MenuItem *thickness = menu.add(QStringLiteral("Line Thickness"));
+    for (int n = 1; n <= 10; ++n) {
+        m_thicknessItems[std::size_t(n - 1)] = thickness->add(QStringLiteral("%1 Point").arg(n), [this, n] {
+            m_pen.setWidth(n);
+            NotifyChanged();
+        });
+    }
+    menu.addSeparator();
+    menu.add(QStringLiteral("Stretch To Edges"), [this] { StretchToEdges(); });
+}
+
+void TGLineShape::PopupOpening()
+{
+    for (std::size_t i = 0; i < m_thicknessItems.size(); ++i) {
+        if (m_thicknessItems[i])
+            m_thicknessItems[i]->setChecked(m_pen.width() == int(i) + 1);
+    }
+    for (std::size_t i = 0; i < m_styleItems.size(); ++i) {
+        if (m_styleItems[i])
+            m_styleItems[i]->setChecked(m_lineStyle == TLineStyle(i));
+    }
+}
+
+void TGLineShape::ColorClick()
+{
+    if (const auto color = ColorDialog::choose(m_pen.color())) {
+        NotifyChanged();
+        m_pen.setColor(*color);
+        Invalidate();
+    }
+}
+
+void TGLineShape::StretchToEdges()
+{
+    if (!parentIsDesignPanel())
+        return;
+    const DesignSurface &panel = *parentSurface();
+    if (m_lineStyle == TLineStyle::stHorizontal)
+        setBounds(0, top(), panel.surfaceWidth(), height());
+    else if (m_lineStyle == TLineStyle::stVertical)
+        setBounds(left(), 0, width(), panel.surfaceHeight());
+    Invalidate();
+}
