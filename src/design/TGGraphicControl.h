@@ -93,6 +93,12 @@ public:
     virtual void AdvanceAfterLabel() {}
     virtual void PrepareForPrinting() {}
     virtual void PrintAt(Report &, double, double) {}
+    // A drawing tool is about to place this object: take the panel's font where it has one and
+    // the start values a new object of its kind gets.
+    virtual void PrepareNewObject(const Font &) {}
+    // A drawing tool has just placed this object: open its dialog. False discards the object (a
+    // picture whose browser was cancelled).
+    virtual bool EditNewObject() { return true; }
 
     void NotifyChanged();
     void RequestFrameUpdate();

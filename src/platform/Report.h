@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QImage>
+#include <QPicture>
+#include <QRectF>
+#include <QString>
+
+#include "platform/Color.h"
+#include "platform/GraphicsTypes.h"
+
+// A report pen: a negative width is hundredths of an inch (never thinner than one device pixel on
+// paper), zero or more is device pixels, zero being the thinnest line.
+struct ReportPen
+{
+    TColor color = Colors::clBlack;
+    PenStyle style = PenStyle::psSolid;
+    PenMode mode = PenMode::pmCopy;
+    int width = 1;
+    bool operator==(const ReportPen &) const = default;
+};
+
+struct ReportBrush
+{
+    TColor color = Colors::clWhite;
+    BrushStyle style = BrushStyle::bsSolid;
+    bool operator==(const ReportBrush &) const = default;
+};
+
+// One page of a print job as label objects draw on it: positions in inches from the paper's
+// top-left corner (the printer's unprintable border is the implementation's business).
+// Implementations: the system printer, a PDF file, the recording kept for the preview.
+class Report
+{
+public:
+    virtual ~Report() = default;
+
+    // Device resolution in dots per inch.
+    virtual double xDpi() const = 0;
+    virtual double yDpi() const = 0;
+
+    virtual void setPen(const ReportPen &pen) = 0;
+    virtual void setBrush(const ReportBrush &brush) = 0;
+
+    virtual void moveTo(double x, double y) = 0;
+    virtual void lineTo(double x, double y) = 0;
+    virtual void rectangle(double x1, double y1, double x2, double y2) = 0;
+    // The corner ellipse is cornerWidth x cornerHeight inches.
+    virtual void roundRect(double x1, double y1, double x2, double y2, double cornerWidth,
+                           double cornerHeight) = 0;
+    virtual void ellipse(double x1, double y1, double x2, double y2) = 0;
+    // A recorded picture replayed to fill the rectangle, whatever the device's resolution.
+    virtual void stretchPicture(const QRectF &inches, const QPicture &picture) = 0;
+    virtual void stretchImage(const QRectF &inches, const QImage &image) = 0;
+};
