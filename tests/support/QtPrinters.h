@@ -9,8 +9,14 @@
 
 #include <ostream>
 
-inline void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
-inline void PrintTo(const QByteArray &bytes, std::ostream *out) { *out << '"' << bytes.toStdString() << '"'; }
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QByteArray &bytes, std::ostream *out)
+{
+    *out << '"' << bytes.toStdString() << '"';
+}
 inline void PrintTo(const QStringList &list, std::ostream *out)
 {
     *out << '[' << list.join(QStringLiteral("|")).toStdString() << ']';
@@ -19,4 +25,7 @@ inline void PrintTo(const QRect &rect, std::ostream *out)
 {
     *out << "QRect(" << rect.x() << ", " << rect.y() << ", " << rect.width() << ", " << rect.height() << ')';
 }
-inline void PrintTo(const QPoint &point, std::ostream *out) { *out << "QPoint(" << point.x() << ", " << point.y() << ')'; }
+inline void PrintTo(const QPoint &point, std::ostream *out)
+{
+    *out << "QPoint(" << point.x() << ", " << point.y() << ')';
+}
