@@ -2,8 +2,10 @@
 
 #include "document/ObjectClassRegistry.h"
 #include "objects/shapes/TGLineShape.h"
+#include "objects/text/TGPLabel.h"
 
 void registerLabelObjectClasses()
 {
     ObjectClassRegistry::registerClass<TGLineShape>();
+    ObjectClassRegistry::registerClass<TGPLabel>();
 }
