@@ -615,9 +615,14 @@ void Canvas::StretchDraw(int left, int top, int right, int bottom, const QPictur
     const double scaleX = double(right - left) / frame.width();
     const double scaleY = double(bottom - top) / frame.height();
     const QPoint start = toDevice(right < left ? left + 1 : left, bottom < top ? top + 1 : top);
+    // Playing scales a recording by the device's resolution over its own, to keep its size in
+    // inches; the destination is in device pixels, so that scaling is taken back out.
+    const QPaintDevice *device = painter_->device();
+    const double resolutionX = double(picture.logicalDpiX()) / device->logicalDpiX();
+    const double resolutionY = double(picture.logicalDpiY()) / device->logicalDpiY();
     painter_->save();
     painter_->translate(start);
-    painter_->scale(scaleX, scaleY);
+    painter_->scale(scaleX * resolutionX, scaleY * resolutionY);
     painter_->translate(-frame.topLeft());
     painter_->drawPicture(0, 0, picture);
     painter_->restore();
@@ -660,34 +665,39 @@ QSize Canvas::TextExtent(const QString &text) const
     return {metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent()};
 }
 
-QPainterPath Canvas::TextPath(int x, int y, const QString &text) const
+QPoint Canvas::textCell(const QFontMetrics &metrics, int textWidth) const
 {
-    const QFont font = ToQFont(state_.font);
-    const QFontMetrics metrics(font, painter_->device());
-    const int width = metrics.horizontalAdvance(text);
-    QPointF baseline;
+    QPoint cell;
     switch (state_.textAlign.horizontal) {
     case TextHorizontal::Left:
         break;
     case TextHorizontal::Center:
-        baseline.setX(-(width / 2));
+        cell.setX(-(textWidth / 2));
         break;
     case TextHorizontal::Right:
-        baseline.setX(-width);
+        cell.setX(-textWidth);
         break;
     }
     switch (state_.textAlign.vertical) {
     case TextVertical::Top:
-        baseline.setY(metrics.ascent());
         break;
     case TextVertical::Baseline:
+        cell.setY(-metrics.ascent());
         break;
     case TextVertical::Bottom:
-        baseline.setY(-metrics.descent());
+        cell.setY(-(metrics.ascent() + metrics.descent()));
         break;
     }
+    return cell;
+}
+
+QPainterPath Canvas::TextPath(int x, int y, const QString &text) const
+{
+    const QFont font = ToQFont(state_.font);
+    const QFontMetrics metrics(font, painter_->device());
     QPainterPath path;
-    path.addText(baseline, font, text);
+    path.addText(textCell(metrics, metrics.horizontalAdvance(text)) + QPoint(0, metrics.ascent()), font,
+                 text);
     QTransform place;
     place.translate(x, y);
     place.rotate(-state_.font.escapement / 10.0);
@@ -715,27 +725,7 @@ void Canvas::drawText(int x, int y, const QString &text, const std::optional<QRe
     const QFont font = ToQFont(state_.font);
     const QFontMetrics metrics(font, painter_->device());
     const int width = metrics.horizontalAdvance(text);
-    QPoint cell;
-    switch (state_.textAlign.horizontal) {
-    case TextHorizontal::Left:
-        break;
-    case TextHorizontal::Center:
-        cell.setX(-(width / 2));
-        break;
-    case TextHorizontal::Right:
-        cell.setX(-width);
-        break;
-    }
-    switch (state_.textAlign.vertical) {
-    case TextVertical::Top:
-        break;
-    case TextVertical::Baseline:
-        cell.setY(-metrics.ascent());
-        break;
-    case TextVertical::Bottom:
-        cell.setY(-(metrics.ascent() + metrics.descent()));
-        break;
-    }
+    const QPoint cell = textCell(metrics, width);
 
     if (opaque && opaqueRect)
         painter_->fillRect(*opaqueRect, rgb(state_.brush.color));
@@ -745,9 +735,18 @@ void Canvas::drawText(int x, int y, const QString &text, const std::optional<QRe
     if (opaque && !opaqueRect)
         painter_->fillRect(QRect(cell, QSize(width, metrics.ascent() + metrics.descent())),
                            rgb(state_.brush.color));
-    painter_->setFont(font);
-    painter_->setPen(rgb(state_.font.color));
-    painter_->drawText(cell + QPoint(0, metrics.ascent()), text);
+    const QPoint baseline = cell + QPoint(0, metrics.ascent());
+    if (isRaster(*painter_)) {
+        painter_->setFont(font);
+        painter_->setPen(rgb(state_.font.color));
+        painter_->drawText(baseline, text);
+    } else {
+        // Recordings and printers get the glyph outlines: a recording played on a device of another
+        // resolution would otherwise rescale its fonts on top of the painter's own scaling.
+        QPainterPath glyphs;
+        glyphs.addText(baseline, font, text);
+        painter_->fillPath(glyphs, rgb(state_.font.color));
+    }
     painter_->restore();
 }
 

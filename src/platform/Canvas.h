@@ -15,6 +15,7 @@
 #include "platform/Color.h"
 #include "platform/GraphicsTypes.h"
 
+class QFontMetrics;
 class QImage;
 class QPaintDevice;
 class QPainter;
@@ -31,13 +32,13 @@ class QPicture;
 // Logical coordinates are device coordinates minus Origin(), so an object draws in its own
 // coordinates while the canvas draws on the panel. Clip regions are always in device coordinates.
 //
-// Pens: width 0 and 1 both give the thinnest line (one pixel on raster devices, a cosmetic line on
-// recordings and printers). A wider pen is centred on the outline (an even width puts the extra
-// pixel above and to the left); psInsideFrame keeps the stroke inside a shape's box. Open lines
-// exclude their end pixel. Dash styles use 18-6, 3-3, 9-6-3-6 and 9-3-3-3-3-3 pixel patterns,
-// scaled up for pens wider than 3. Pen modes other than copy act on the pixels of raster devices
-// (a XOR figure drawn twice restores them); recordings and printers draw them as copy. The mode
-// applies to the brush fill of shapes as well, each pixel being combined once.
+// Pens: width 0 is the thinnest line, one pixel on raster devices and one device dot wherever a
+// recording is played; width 1 is one pixel too but scales with a recording. A wider pen is centred on the
+// outline (an even width puts the extra pixel above and to the left); psInsideFrame keeps the stroke inside a
+// shape's box. Open lines exclude their end pixel. Dash styles use 18-6, 3-3, 9-6-3-6 and 9-3-3-3-3-3 pixel
+// patterns, scaled up for pens wider than 3. Pen modes other than copy act on the pixels of raster devices (a
+// XOR figure drawn twice restores them); recordings and printers draw them as copy. The mode applies to the
+// brush fill of shapes as well, each pixel being combined once.
 //
 // Brushes: solid, clear, the six hatch styles (hatch gaps stay transparent) and 8 x 8 monochrome
 // patterns. All patterns are anchored at the device origin.
@@ -46,7 +47,8 @@ class QPicture;
 // height (ascent + descent). TextOut places text by the text alignment, by default the top-left
 // corner of its cell at the given point; an escapement turns it counter-clockwise about that point.
 // The text background is painted in the brush colour unless the brush is clear or the background
-// mode is transparent. Pen modes do not apply to text.
+// mode is transparent. Pen modes do not apply to text. On recordings and printers text is drawn as
+// glyph outlines, so that a recording scales like the rest of its drawing.
 
 struct CanvasPen
 {
@@ -152,7 +154,7 @@ public:
     // Copies the whole image or recording into the destination, flipped horizontally when right <
     // left and vertically when bottom < top; (width - 1, 0, -1, height) covers the same pixels as
     // (0, 0, width, height), mirrored. Images are scaled by pixel replication. A recording's frame
-    // is its boundingRect().
+    // (its boundingRect()) is mapped onto the destination pixels whatever the device's resolution.
     void StretchDraw(int left, int top, int right, int bottom, const QImage &image);
     void StretchDraw(int left, int top, int right, int bottom, const QPicture &picture);
 
@@ -219,6 +221,8 @@ private:
     void fillArea(QPainter &painter, const QPainterPath &area) const;
     void strokeOutline(QPainter &painter, const Outline &outline) const;
     void applyClip();
+    // Top-left corner of the text's cell relative to its reference point, by the text alignment.
+    QPoint textCell(const QFontMetrics &metrics, int textWidth) const;
     void drawText(int x, int y, const QString &text, const std::optional<QRect> &opaqueRect);
 
     std::unique_ptr<QPainter> ownPainter_;

@@ -654,18 +654,37 @@ TEST(Canvas, StretchDrawPlaysRecordingsIntoTheDestination)
         recorder.SetPen(pen(1, PenStyle::psClear));
         recorder.SetBrush(solid(Colors::clRed));
         recorder.Rectangle(0, 0, 5, 10);
+        recorder.SetFont(sans(-8));
+        recorder.SetBrush(clear());
+        recorder.TextOut(6, 0, QStringLiteral("l"));
     }
     picture.setBoundingRect(QRect(0, 0, 10, 10));
     struct Case
     {
         int left, right;
+        int dotsPerInch; // the destination's resolution must not change where the recording lands
+        QRect red;
         QRect ink;
     };
-    const Case cases[] = {{0, 20, QRect(0, 0, 10, 20)}, {19, -1, QRect(10, 0, 10, 20)}};
+    const Case cases[] = {
+        {0, 20, 96, QRect(0, 0, 10, 20), QRect(0, 0, 20, 20)},
+        {0, 20, 600, QRect(0, 0, 10, 20), QRect(0, 0, 20, 20)},
+        {19, -1, 96, QRect(10, 0, 10, 20), QRect(0, 0, 20, 20)},
+    };
     for (const Case &c : cases) {
-        const QImage image = draw(
-            blankImage(24, 24), [&](Canvas &canvas) { canvas.StretchDraw(c.left, 0, c.right, 20, picture); });
-        EXPECT_EQ(inkBounds(image), c.ink);
+        QImage target = blankImage(24, 24);
+        target.setDotsPerMeterX(qRound(c.dotsPerInch / 0.0254));
+        target.setDotsPerMeterY(qRound(c.dotsPerInch / 0.0254));
+        const QImage image =
+            draw(target, [&](Canvas &canvas) { canvas.StretchDraw(c.left, 0, c.right, 20, picture); });
+        QImage redOnly = image;
+        for (int y = 0; y < redOnly.height(); ++y)
+            for (int x = 0; x < redOnly.width(); ++x)
+                if (redOnly.pixel(x, y) != red)
+                    redOnly.setPixel(x, y, white);
+        EXPECT_EQ(inkBounds(redOnly), c.red) << c.dotsPerInch;
+        EXPECT_TRUE(c.ink.contains(inkBounds(image))) << c.dotsPerInch;
+        EXPECT_GT(inkBounds(image).width(), 10) << c.dotsPerInch; // the recorded text came along
     }
 }
 
