@@ -286,15 +286,15 @@ Canvas::Canvas(QPaintDevice *device)
 Canvas::Canvas(QPainter &painter)
     : painter_(&painter)
 {
+    // The owner gets its painter back as it handed it over.
+    painter_->save();
     setUp();
 }
 
 Canvas::~Canvas()
 {
-    if (!ownPainter_) {
-        painter_->setClipping(false);
-        painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
-    }
+    if (!ownPainter_)
+        painter_->restore();
 }
 
 void Canvas::setUp()

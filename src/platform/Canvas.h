@@ -113,8 +113,8 @@ class Canvas
 public:
     // Paints on the device through a painter of its own, ended with the canvas.
     explicit Canvas(QPaintDevice *device);
-    // Paints through a painter that someone else owns; device coordinates are the painter's
-    // coordinates at this point.
+    // Paints through a painter that someone else owns, whose state comes back when the canvas goes;
+    // device coordinates are the painter's coordinates at this point.
     explicit Canvas(QPainter &painter);
     ~Canvas();
     Canvas(const Canvas &) = delete;

@@ -593,6 +593,21 @@ TEST(Canvas, RestoreBringsBackTheSavedState)
     EXPECT_EQ(image.pixel(14, 14), red); // the clip went with the restore
 }
 
+TEST(Canvas, BorrowedPainterGetsItsStateBack)
+{
+    QImage image = blankImage(20, 20);
+    QPainter painter(&image);
+    painter.setClipRect(QRect(0, 0, 10, 10));
+    {
+        Canvas canvas(painter);
+        canvas.SetClipRegion(Canvas::RectRegion(15, 15, 20, 20));
+        canvas.SetPen(pen(1, PenStyle::psSolid, PenMode::pmXor, Colors::clWhite));
+        canvas.Rectangle(0, 0, 20, 20);
+    }
+    EXPECT_EQ(painter.clipBoundingRect().toRect(), QRect(0, 0, 10, 10));
+    EXPECT_EQ(painter.compositionMode(), QPainter::CompositionMode_SourceOver);
+}
+
 TEST(Canvas, FocusRectangleAlternatesPixelsAndRemovesItself)
 {
     const QImage original = noiseImage(30, 30, QImage::Format_RGB32);
