@@ -1,5 +1,6 @@
 #include "objects/text/TColorDrop.h"
 
+#include <QPainter>
 #include <QPixmap>
 
 const std::vector<TColorDrop::Entry> &TColorDrop::entries()
@@ -35,6 +36,10 @@ TColorDrop::TColorDrop(QWidget *parent)
     for (const Entry &entry : entries()) {
         QPixmap swatch(iconSize());
         swatch.fill(toQColor(entry.color));
+        // A dark outline keeps white and the light greys visible against the list.
+        QPainter outline(&swatch);
+        outline.setPen(Qt::black);
+        outline.drawRect(swatch.rect().adjusted(0, 0, -1, -1));
         addItem(QIcon(swatch), entry.name);
     }
     setMaxVisibleItems(int(entries().size()));
