@@ -1,11 +1,13 @@
 #include "objects/ObjectClasses.h"
 
 #include "document/ObjectClassRegistry.h"
+#include "objects/shapes/TGLabelShapes.h"
 #include "objects/shapes/TGLineShape.h"
 #include "objects/text/TGPLabel.h"
 
 void registerLabelObjectClasses()
 {
     ObjectClassRegistry::registerClass<TGLineShape>();
+    ObjectClassRegistry::registerClass<TGLabelShapes>();
     ObjectClassRegistry::registerClass<TGPLabel>();
 }

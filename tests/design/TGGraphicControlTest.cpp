@@ -63,11 +63,24 @@ TEST_F(GraphicControlTest, LockedAndUnselectableSettersAndMenuItems)
 TEST_F(GraphicControlTest, BaseMenuCaptionsInOrder)
 {
     TGLineShape &line = place(QRect(10, 20, 50, 15));
-    const QStringList expected{"Bring To Front", "Send To Back", "Cut",    "Copy",
-                               "Delete",         "Clone",        "-",      "Locked",
-                               "Unselectable",   "-",            "Center Vertically", "Center Horizontally",
-                               "-",              "Style",        "Color",  "Line Thickness",
-                               "-",              "Stretch To Edges"};
+    const QStringList expected{"Bring To Front",
+                               "Send To Back",
+                               "Cut",
+                               "Copy",
+                               "Delete",
+                               "Clone",
+                               "-",
+                               "Locked",
+                               "Unselectable",
+                               "-",
+                               "Center Vertically",
+                               "Center Horizontally",
+                               "-",
+                               "Style",
+                               "Color",
+                               "Line Thickness",
+                               "-",
+                               "Stretch To Edges"};
     EXPECT_EQ(line.ObjectMenu()->captions(), expected);
 }
 

@@ -1,7 +1,11 @@
 #include "objects/shapes/TGLineShape.h"
 
 #include "design/DesignSurface.h"
+#include "platform/Canvas.h"
 #include "platform/ColorDialog.h"
+#include "platform/Numbers.h"
+#include "platform/Report.h"
+#include "platform/Screen.h"
 
 namespace {
 const std::vector<QByteArray> &lineStyleNames()
@@ -100,4 +104,71 @@ void TGLineShape::StretchToEdges()
     else if (m_lineStyle == TLineStyle::stVertical)
         setBounds(left(), 0, width(), panel.surfaceHeight());
     Invalidate();
+}
+
+int TGLineShape::screenPenWidth() const
+{
+    if (scale() == 1.0f)
+        return m_pen.width();
+    return int(Round(double(m_pen.width()) * double(scale())));
+}
+
+void TGLineShape::Paint()
+{
+    Canvas &canvas = *DrawCanvas;
+    const int w = screenPenWidth();
+    canvas.SetPen({m_pen.color(), w, m_pen.style(), m_pen.mode()});
+    // Straight lines are inset by half the pen so the whole stroke lies inside the bounds.
+    const int h = Div(w, 2);
+    canvas.MoveTo(h, h);
+    switch (m_lineStyle) {
+    case TLineStyle::stHorizontal:
+        canvas.LineTo(width() - w + 1 + h, h);
+        break;
+    case TLineStyle::stVertical:
+        canvas.LineTo(h, height() - w + 1 + h);
+        break;
+    case TLineStyle::stAngleSlopingUp:
+        canvas.MoveTo(width(), 0);
+        canvas.LineTo(0, height());
+        break;
+    case TLineStyle::stAngleSlopingDown:
+        canvas.MoveTo(0, 0);
+        canvas.LineTo(width(), height());
+        break;
+    }
+    if (paintingOnOwnCanvas()) {
+        BoundsChanged();
+        PaintHandles();
+    }
+}
+
+void TGLineShape::PrintAt(Report &report, double x, double y)
+{
+    const double p = Screen::pixelsPerInch();
+    const int w = m_pen.width();
+    // A negative width is hundredths of an inch: the line prints as wide whatever the screen.
+    report.setPen({m_pen.color(), m_pen.style(), PenMode::pmCopy, -w});
+    const double x1 = x + left() / p;
+    const double x2 = x + (left() + width()) / p;
+    const double yt = y + (top() + Div(w, 2)) / p;
+    const double yb = y + (top() + height() + Div(w, 2)) / p;
+    switch (m_lineStyle) {
+    case TLineStyle::stHorizontal:
+        report.moveTo(x1, yt);
+        report.lineTo(x2, yt);
+        break;
+    case TLineStyle::stVertical:
+        report.moveTo(x1, yt);
+        report.lineTo(x1, yb);
+        break;
+    case TLineStyle::stAngleSlopingUp:
+        report.moveTo(x1, yb);
+        report.lineTo(x2, yt);
+        break;
+    case TLineStyle::stAngleSlopingDown:
+        report.moveTo(x1, yt);
+        report.lineTo(x2, yb);
+        break;
+    }
 }

@@ -23,8 +23,13 @@ public:
     const Pen &pen() const { return m_pen; }
     void setPen(const Pen &pen) { m_pen = pen; }
 
+    // The pen width drawn on screen at the current zoom.
+    int screenPenWidth() const;
+
     void Loaded() override;
+    void Paint() override;
     void PopupOpening() override;
+    void PrintAt(Report &report, double x, double y) override;
     void StretchToEdges();
     void ColorClick();
 
