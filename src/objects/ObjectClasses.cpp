@@ -3,6 +3,7 @@
 #include "document/ObjectClassRegistry.h"
 #include "objects/shapes/TGLabelShapes.h"
 #include "objects/shapes/TGLineShape.h"
+#include "objects/text/TGCounterLabel.h"
 #include "objects/text/TGPLabel.h"
 
 void registerLabelObjectClasses()
@@ -10,4 +11,5 @@ void registerLabelObjectClasses()
     ObjectClassRegistry::registerClass<TGLineShape>();
     ObjectClassRegistry::registerClass<TGLabelShapes>();
     ObjectClassRegistry::registerClass<TGPLabel>();
+    ObjectClassRegistry::registerClass<TGCounterLabel>();
 }
