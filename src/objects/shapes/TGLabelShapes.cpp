@@ -120,13 +120,10 @@ void TGLabelShapes::Loaded()
     menu.addSeparator();
     menu.add(QStringLiteral("Background Color"), [this] { BackgroundColorClick(); });
     menu.add(QStringLiteral("Line Color"), [this] { LineColorClick(); });
-    MenuItem *thickness = menu.add(QStringLiteral("Line Thickness"));
-    for (int n = 1; n <= 10; ++n) {
-        m_thicknessItems[std::size_t(n - 1)] = thickness->add(QStringLiteral("%1 Point").arg(n), [this, n] {
-            m_pen.setWidth(n);
-            NotifyChanged();
-        });
-    }
+    m_thicknessMenu.addTo(menu, [this](int width) {
+        m_pen.setWidth(width);
+        NotifyChanged();
+    });
     menu.addSeparator();
     m_transparentItem = menu.add(QStringLiteral("Transparent"), [this] {
         setTransparent(!m_transparent);
@@ -148,10 +145,7 @@ void TGLabelShapes::PopupOpening()
 {
     if (m_transparentItem)
         m_transparentItem->setChecked(m_transparent);
-    for (std::size_t i = 0; i < m_thicknessItems.size(); ++i) {
-        if (m_thicknessItems[i])
-            m_thicknessItems[i]->setChecked(m_pen.width() == int(i) + 1);
-    }
+    m_thicknessMenu.showWidth(m_pen.width());
 }
 
 void TGLabelShapes::BackgroundColorClick()

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <array>
 
 #include "design/TGGraphicControl.h"
+#include "objects/shapes/LineThicknessMenu.h"
 #include "platform/Brush.h"
 #include "platform/Pen.h"
 
@@ -50,6 +50,6 @@ private:
     bool m_transparent = false;
     TShapeType m_shape = TShapeType::stRectangle;
     int m_roundPerc = 25;
-    std::array<MenuItem *, 10> m_thicknessItems{};
+    LineThicknessMenu m_thicknessMenu;
     MenuItem *m_transparentItem = nullptr;
 };

@@ -62,23 +62,17 @@ void TGLineShape::Loaded()
         });
     }
     menu.add(QStringLiteral("Color"), [this] { ColorClick(); });
-    MenuItem *thickness = menu.add(QStringLiteral("Line Thickness"));
-    for (int n = 1; n <= 10; ++n) {
-        m_thicknessItems[std::size_t(n - 1)] = thickness->add(QStringLiteral("%1 Point").arg(n), [this, n] {
-            m_pen.setWidth(n);
-            NotifyChanged();
-        });
-    }
+    m_thicknessMenu.addTo(menu, [this](int width) {
+        m_pen.setWidth(width);
+        NotifyChanged();
+    });
     menu.addSeparator();
     menu.add(QStringLiteral("Stretch To Edges"), [this] { StretchToEdges(); });
 }
 
 void TGLineShape::PopupOpening()
 {
-    for (std::size_t i = 0; i < m_thicknessItems.size(); ++i) {
-        if (m_thicknessItems[i])
-            m_thicknessItems[i]->setChecked(m_pen.width() == int(i) + 1);
-    }
+    m_thicknessMenu.showWidth(m_pen.width());
     for (std::size_t i = 0; i < m_styleItems.size(); ++i) {
         if (m_styleItems[i])
             m_styleItems[i]->setChecked(m_lineStyle == TLineStyle(i));

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "design/TGGraphicControl.h"
+#include "objects/shapes/LineThicknessMenu.h"
 #include "platform/Pen.h"
 
 enum class TLineStyle { stHorizontal, stVertical, stAngleSlopingUp, stAngleSlopingDown };
@@ -37,5 +38,5 @@ private:
     Pen m_pen;
     TLineStyle m_lineStyle = TLineStyle::stHorizontal;
     std::array<MenuItem *, 4> m_styleItems{};
-    std::array<MenuItem *, 10> m_thicknessItems{};
+    LineThicknessMenu m_thicknessMenu;
 };
