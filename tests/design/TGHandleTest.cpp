@@ -1,3 +1,5 @@
+#include <QWindow>
+
 #include "design/PanelFixture.h"
 
 namespace {
@@ -310,4 +312,50 @@ TEST_F(SelectionFrameTest, NudgesStopAtThePanelEdgeAndTheSmallestSize)
     QTest::keyRelease(&frame(), Qt::Key_Left, Qt::ShiftModifier);
     // The band is one pixel wider than the object and stops at 10.
     EXPECT_EQ(object.width(), 9);
+}
+
+// The same gestures through the window, so that Qt itself decides which widget gets each event
+// (the frame under the mouse, the widget that took the press).
+TEST_F(SelectionFrameTest, ThroughTheWindowAPressOnAnObjectDragsIt)
+{
+    TGGraphicControl &object = addObject(QRect(40, 30, 60, 30));
+    QWindow *window = panel.windowHandle();
+    ASSERT_NE(window, nullptr);
+    QTest::mouseMove(window, QPoint(50, 40));
+    QTest::mousePress(window, Qt::LeftButton, {}, QPoint(50, 40));
+    ASSERT_TRUE(frame().isSelected(object));
+    advance(20);
+    QTest::mouseMove(window, QPoint(51, 40));
+    advance(20);
+    QTest::mouseMove(window, QPoint(61, 50));
+    advance(200);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(61, 50));
+    EXPECT_EQ(object.boundsRect(), QRect(50, 40, 60, 30));
+}
+
+TEST_F(SelectionFrameTest, ThroughTheWindowTheFrameCornerResizes)
+{
+    TGGraphicControl &object = addObject(QRect(40, 30, 60, 30));
+    frame().AddToSelection(object);
+    QWindow *window = panel.windowHandle();
+    const QPoint corner = frame().geometry().bottomRight(); // inside the frame's last pixel
+    QTest::mouseMove(window, corner);
+    EXPECT_EQ(frame().HitZone(), 4);
+    QTest::mousePress(window, Qt::LeftButton, {}, corner);
+    advance(100);
+    QTest::mouseMove(window, corner + QPoint(10, 5));
+    advance(100);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, corner + QPoint(10, 5));
+    EXPECT_EQ(object.boundsRect(), QRect(40, 30, 69, 34));
+}
+
+TEST_F(SelectionFrameTest, ThroughTheWindowADoubleClickOpensTheMenuOnce)
+{
+    TGGraphicControl &object = addObject(QRect(40, 30, 60, 30));
+    QWindow *window = panel.windowHandle();
+    QTest::mouseMove(window, QPoint(50, 40));
+    QTest::mouseDClick(window, Qt::LeftButton, {}, QPoint(50, 40));
+    ASSERT_EQ(shownMenus.size(), 1u);
+    EXPECT_EQ(shownMenus.front(), object.ObjectMenu());
+    EXPECT_EQ(object.boundsRect(), QRect(40, 30, 60, 30));
 }
