@@ -499,8 +499,8 @@ void TGBasePanel::mouseDoubleClickEvent(QMouseEvent *event)
     mousePressEvent(event);
     if (event->button() != Qt::LeftButton)
         return;
-    TGGraphicControl *object = objectUnder(point);
-    if (object && m_pointing && !object->unselectable())
+    // Unselectable objects too: a double-click is how their menu is still reached.
+    if (TGGraphicControl *object = objectUnder(point))
         panelDoubleClick(object, point);
 }
 

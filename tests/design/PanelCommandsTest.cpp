@@ -397,3 +397,28 @@ TEST_F(PanelCommandsTest, ClipboardFilesGoWithThePanel)
     EXPECT_TRUE(clipboard.endsWith(QStringLiteral("/other/Clipbrd.tmp")));
     EXPECT_FALSE(QFile::exists(clipboard));
 }
+
+TEST_F(PanelCommandsTest, CloneOfASelectedObjectIsTheNewSelection)
+{
+    TGGraphicControl &source = addObject(QRect(20, 10, 40, 15));
+    addObject(QRect(100, 10, 40, 15));
+    frame().AddToSelection(source);
+    source.ObjectMenu()->find(QStringLiteral("Clone"))->click();
+    ASSERT_EQ(panel.objectCount(), 3);
+    TGGraphicControl &copy = *panel.objectAt(2);
+    EXPECT_EQ(copy.boundsRect(), QRect(20, 35, 40, 15));
+    EXPECT_EQ(frame().selection(), std::vector<TGGraphicControl *>{&copy});
+    QCoreApplication::processEvents();
+    EXPECT_EQ(frame().frameBounds(), QRect(18, 33, 46, 21));
+}
+
+TEST_F(PanelCommandsTest, DoubleClickReachesTheMenuOfAnUnselectableObject)
+{
+    TGGraphicControl &object = addObject(QRect(20, 10, 40, 15));
+    object.setUnselectable(true);
+    QTest::mouseDClick(&panel, Qt::LeftButton, {}, QPoint(30, 15));
+    ASSERT_EQ(shownMenus.size(), 1u);
+    EXPECT_EQ(shownMenus.front(), object.ObjectMenu());
+    EXPECT_EQ(frame().SelectionCount(), 0);
+    QTest::mouseRelease(&panel, Qt::LeftButton, {}, QPoint(30, 15));
+}
