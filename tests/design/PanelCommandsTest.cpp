@@ -1,4 +1,5 @@
 #include <QFile>
+#include <QTimer>
 
 #include "design/PanelCommands.h"
 #include "design/PanelFixture.h"
@@ -421,4 +422,31 @@ TEST_F(PanelCommandsTest, DoubleClickReachesTheMenuOfAnUnselectableObject)
     EXPECT_EQ(shownMenus.front(), object.ObjectMenu());
     EXPECT_EQ(frame().SelectionCount(), 0);
     QTest::mouseRelease(&panel, Qt::LeftButton, {}, QPoint(30, 15));
+}
+
+TEST_F(PanelCommandsTest, TextToolsTakeThePanelFontAndHandOverToThePointer)
+{
+    if (!ObjectClassRegistry::create("TGPLabel"))
+        GTEST_SKIP() << "no single-line text object yet";
+    Font panelFont;
+    panelFont.setName(QStringLiteral("Courier New"));
+    panel.setPanelFont(panelFont);
+    // The new object's dialog opens modally; cancel it as soon as it shows.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (QWidget *dialog = QApplication::activeModalWidget())
+            dialog->close();
+    });
+    closer.start(10);
+    drawWithTool(TLPanelState::psLabel, QPoint(20, 20), QPoint(120, 50));
+    closer.stop();
+    ASSERT_EQ(panel.objectCount(), 1);
+    TGGraphicControl &label = *panel.objectAt(0);
+    EXPECT_EQ(label.className(), "TGPLabel");
+    EXPECT_EQ(label.name(), QStringLiteral("Special1"));
+    const PropertyInfo *font = label.findProperty("Font");
+    ASSERT_NE(font, nullptr);
+    EXPECT_EQ(static_cast<Font *>(font->nested(label))->name(), QStringLiteral("Courier New"));
+    EXPECT_EQ(panel.PanelState(), TLPanelState::psPointing);
+    EXPECT_EQ(panel.screenCursor(), Cursors::crDefault);
 }
