@@ -147,8 +147,9 @@ void TGCounterLabel::ShowCounterSettings()
     setTextBefore(chosen.textBefore);
     setTextAfter(chosen.textAfter);
     setLeadingZeros(chosen.leadingZeros);
-    // Sized to the plain number; the next paint pads it.
-    setCaption(m_textBefore + QString::number(m_currentValue) + m_textAfter);
+    // Sized to the padded number: the unpadded one would leave the box too narrow for the zeros,
+    // cutting off the end of the text.
+    UpdateCounterCaption();
     if (angle() == 0) {
         setWidth(10);
         FitToText();

@@ -176,7 +176,7 @@ TEST(TGetCounter, CaptionsRangesAndButtons)
     EXPECT_EQ(dialog.values().leadingZeros, 9);
 }
 
-TEST(TGCounterLabel, SettingsDialogAppliesOnOkAndSizesTheBoxToThePlainNumber)
+TEST(TGCounterLabel, SettingsDialogAppliesOnOkAndSizesTheBoxToThePaddedText)
 {
     RecordingSurface surface;
     TGCounterLabel &counter = placeNew(surface);
@@ -188,7 +188,7 @@ TEST(TGCounterLabel, SettingsDialogAppliesOnOkAndSizesTheBoxToThePlainNumber)
         dialog.startingNumber()->setValue(7);
         dialog.repeatFor()->setValue(2);
         dialog.textAfter()->setText(QStringLiteral("/A"));
-        dialog.leadingZeros()->setValue(4);
+        dialog.leadingZeros()->setValue(6);
         QTest::mouseClick(dialog.buttons()->okButton(), Qt::LeftButton);
     });
     surface.changes = 0;
@@ -200,16 +200,15 @@ TEST(TGCounterLabel, SettingsDialogAppliesOnOkAndSizesTheBoxToThePlainNumber)
     EXPECT_EQ(counter.repeatEach(), 2);
     EXPECT_EQ(counter.textBefore(), QStringLiteral("Nr "));
     EXPECT_EQ(counter.textAfter(), QStringLiteral("/A"));
-    EXPECT_EQ(counter.leadingZeros(), 4);
-    EXPECT_EQ(counter.caption(), QStringLiteral("Nr 7/A"));
-    EXPECT_LT(counter.width(), 300); // shrunk to 10, then grown to the text
-    EXPECT_GT(counter.width(), 10);
+    EXPECT_EQ(counter.leadingZeros(), 6);
+    EXPECT_EQ(counter.caption(), QStringLiteral("Nr 000007/A"));
     EXPECT_GT(surface.changes, 0);
 
-    QImage image(counter.width(), counter.height(), QImage::Format_RGB32);
-    Canvas canvas(&image);
-    counter.paintTo(canvas);
-    EXPECT_EQ(counter.caption(), QStringLiteral("Nr 0007/A")); // drawing pads it
+    // Shrunk to 10, then grown to the whole padded text plus five spaces.
+    QImage measureImage(1, 1, QImage::Format_ARGB32_Premultiplied);
+    Canvas measure(&measureImage);
+    measure.SetFont(counter.canvasFont());
+    EXPECT_EQ(counter.width(), measure.TextWidth(QStringLiteral("Nr 000007/A     ")));
 }
 
 TEST(TGCounterLabel, SettingsCancelChangesNothingAndTurnedBoxesKeepTheirSize)
