@@ -104,6 +104,15 @@ TGFont3DEffects::TGFont3DEffects(TGBaseLabel &target, QWidget *parent)
     column->addStretch();
     column->addWidget(m_buttons);
 
+    m_shadowDirection->setWhatsThis(QStringLiteral("Where the shadow copy of the text falls."));
+    m_shadowColor->setWhatsThis(QStringLiteral("The colour of the shadow copy."));
+    m_shadowDepth->setWhatsThis(QStringLiteral("How far, in pixels, the shadow lies from the text."));
+    m_highlightDirection->setWhatsThis(QStringLiteral("Where the highlight copy of the text lies."));
+    m_highlightColor->setWhatsThis(QStringLiteral("The colour of the highlight copy."));
+    m_highlightDepth->setWhatsThis(QStringLiteral("How far, in pixels, the highlight lies from the text."));
+    m_fontColor->setWhatsThis(QStringLiteral("The colour of the text itself."));
+    m_sampleView->setWhatsThis(QStringLiteral("The text as it will look with these settings."));
+
     loadFromTarget();
 
     // Rows are ordinals and depths; "no selection" changes nothing.

@@ -44,6 +44,13 @@ TGetCounter::TGetCounter(QWidget *parent)
     setFixedSize(304, 247);
     m_textBefore->setObjectName(QStringLiteral("TextBefore"));
     m_textAfter->setObjectName(QStringLiteral("TextAfter"));
+    m_textBefore->setWhatsThis(QStringLiteral("Text printed in front of the number, such as \"No. \"."));
+    m_startingNumber->setWhatsThis(QStringLiteral("The number the first printed label shows."));
+    m_repeatFor->setWhatsThis(
+        QStringLiteral("How many labels in a row carry the same number before it goes up by one."));
+    m_textAfter->setWhatsThis(QStringLiteral("Text printed after the number."));
+    m_leadingZeros->setWhatsThis(
+        QStringLiteral("The number is filled with leading zeros up to this many digits; 0 adds none."));
 
     auto *grid = new QGridLayout;
     grid->addWidget(caption(this, QStringLiteral("Text  before"), m_textBefore), 0, 0);

@@ -15,6 +15,7 @@ TGetLabelText::TGetLabelText(QWidget *parent)
     setWindowTitle(QStringLiteral("Text"));
     setObjectName(QStringLiteral("GetLabelText"));
     m_labelText->setObjectName(QStringLiteral("LabelText"));
+    m_labelText->setWhatsThis(QStringLiteral("The text the object shows on the label, on one line."));
     auto *prompt = new QLabel(QStringLiteral("Enter Text"), this);
     prompt->setBuddy(m_labelText);
     auto *column = new QVBoxLayout(this);

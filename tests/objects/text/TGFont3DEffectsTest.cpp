@@ -2,12 +2,16 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 
 #include "objects/text/LabelSampleView.h"
 #include "objects/text/ModalDialog.h"
 #include "objects/text/TColorDrop.h"
+#include "objects/text/TGetCounter.h"
+#include "objects/text/TGetLabelText.h"
 #include "objects/text/TGFont3DEffects.h"
 #include "objects/text/TGPLabel.h"
 #include "platform/DialogButtonBar.h"
@@ -161,4 +165,27 @@ TEST(TGFont3DEffects, MenuCommandReportsOkAndCancelChangesNothing)
     EXPECT_EQ(topics, std::vector<int>{40008});
     EXPECT_EQ(label.depthShadow(), 1);
     EXPECT_GT(surface.changes, 0);
+}
+
+TEST(TextDialogs, EveryInputOffersWhatsThisHelp)
+{
+    RecordingSurface surface;
+    TGPLabel &label = place(surface);
+    TGFont3DEffects effects(label);
+    TGetLabelText text;
+    TGetCounter counter;
+    for (QDialog *dialog : std::initializer_list<QDialog *>{&effects, &text, &counter}) {
+        SCOPED_TRACE(dialog->windowTitle().toStdString());
+        int inputs = 0;
+        for (QWidget *child : dialog->findChildren<QWidget *>()) {
+            if (!qobject_cast<QComboBox *>(child) && !qobject_cast<QLineEdit *>(child) &&
+                !qobject_cast<QAbstractSpinBox *>(child))
+                continue;
+            if (qobject_cast<QLineEdit *>(child) && qobject_cast<QAbstractSpinBox *>(child->parentWidget()))
+                continue; // a spin box's own editor
+            ++inputs;
+            EXPECT_FALSE(child->whatsThis().isEmpty()) << child->objectName().toStdString();
+        }
+        EXPECT_GT(inputs, 0);
+    }
 }
