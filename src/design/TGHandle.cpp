@@ -369,8 +369,9 @@ void TGHandle::handleMove(Qt::MouseButtons buttons, QPoint point)
 
 void TGHandle::handleRelease(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint point)
 {
+    // Held to the panel like the drag itself, so that a quick click outside the panel moves nothing.
     if (m_dragging && TickClock::now() - m_pressTime < clickMilliseconds)
-        m_dragStart = point;
+        m_dragStart = clampToPanel(point);
     m_pressTime = 0;
     if (!m_dragging || button != Qt::LeftButton) {
         m_captured = false;

@@ -138,9 +138,13 @@ TEST_F(SelectionFrameTest, AQuickClickNeverMovesAnything)
 {
     TGGraphicControl &object = addObject(QRect(40, 30, 60, 30));
     frame().AddToSelection(object);
-    dragFrame(QPoint(20, 17), QPoint(25, 20), 140);
-    EXPECT_EQ(object.boundsRect(), QRect(40, 30, 60, 30));
-    EXPECT_FALSE(frame().drawnBand().has_value());
+    const QPoint ends[] = {{25, 20}, {-80, 20}};
+    for (const QPoint &end : ends) {
+        dragFrame(QPoint(20, 17), end, 140);
+        EXPECT_EQ(object.boundsRect(), QRect(40, 30, 60, 30)) << "released at " << end.x();
+        EXPECT_FALSE(frame().drawnBand().has_value());
+        advance(500);
+    }
 }
 
 TEST_F(SelectionFrameTest, PressOnAnUnselectedObjectDragsItAfterTenMilliseconds)
