@@ -4,6 +4,7 @@
 #include "objects/shapes/TGLabelShapes.h"
 #include "objects/shapes/TGLineShape.h"
 #include "objects/text/TGCounterLabel.h"
+#include "objects/text/TGMultiLineLabel.h"
 #include "objects/text/TGPLabel.h"
 
 void registerLabelObjectClasses()
@@ -12,4 +13,5 @@ void registerLabelObjectClasses()
     ObjectClassRegistry::registerClass<TGLabelShapes>();
     ObjectClassRegistry::registerClass<TGPLabel>();
     ObjectClassRegistry::registerClass<TGCounterLabel>();
+    ObjectClassRegistry::registerClass<TGMultiLineLabel>();
 }
