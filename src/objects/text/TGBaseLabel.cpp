@@ -387,12 +387,14 @@ void TGBaseLabel::PrintAt(Report &report, double x, double y)
     report.stretchPicture(target, picture);
 }
 
-void TGBaseLabel::ShowFontDialog()
+bool TGBaseLabel::ShowFontDialog()
 {
-    if (const auto chosen = FontDialog::choose(m_font)) {
-        m_font = *chosen;
-        m_layoutStale = true;
-    }
+    const auto chosen = FontDialog::choose(m_font);
+    if (!chosen)
+        return false;
+    m_font = *chosen;
+    m_layoutStale = true;
+    return true;
 }
 
 void TGBaseLabel::ShowEffectsDialog()

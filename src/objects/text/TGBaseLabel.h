@@ -73,7 +73,8 @@ public:
     void PrintAt(Report &report, double x, double y) override;
 
     // Menu commands.
-    virtual void ShowFontDialog();
+    // True when the user chose a font.
+    virtual bool ShowFontDialog();
     void ShowEffectsDialog();
     void AlignmentClick(TAlignment alignment);
     void TransparentClick();

@@ -11,10 +11,12 @@ void TGPLabel::Loaded()
     addRotationMenu();
 }
 
-void TGPLabel::ShowFontDialog()
+bool TGPLabel::ShowFontDialog()
 {
-    TGBaseLabel::ShowFontDialog();
+    if (!TGBaseLabel::ShowFontDialog())
+        return false;
     FitToText();
+    return true;
 }
 
 void TGPLabel::PrepareNewObject(const Font &panelFont)

@@ -10,7 +10,7 @@ public:
     QByteArray className() const override { return staticClassName(); }
 
     void Loaded() override;
-    void ShowFontDialog() override;
+    bool ShowFontDialog() override;
     void PrepareNewObject(const Font &panelFont) override;
     bool EditNewObject() override;
 

@@ -366,6 +366,12 @@ TEST(TGBaseLabel, FontCommandAndApplyFontTakeTheFontAndRelayout)
         return bigger;
     });
     label.ObjectMenu()->find(QStringLiteral("Font"))->click();
+    FontDialog::setChooser([](const Font &) -> std::optional<Font> { return std::nullopt; });
+    const QRect chosenBounds = label.boundsRect();
+    label.setCaption(QStringLiteral("A caption far longer than the box"));
+    label.ObjectMenu()->find(QStringLiteral("Font"))->click(); // cancelled: no fitting
+    EXPECT_EQ(label.boundsRect(), chosenBounds);
+    label.setCaption(QStringLiteral("Text"));
     FontDialog::setChooser({});
     EXPECT_EQ(label.font().size(), 24);
     EXPECT_TRUE(label.layoutStale());
@@ -573,4 +579,26 @@ TEST(TGBaseLabel, DefaultsAreLeftOutAndPropertiesWithoutDefaultAreAlwaysWritten)
     EXPECT_LT(bytes.indexOf("Caption"), bytes.indexOf("Font.Color"));
     EXPECT_LT(bytes.indexOf("Font.Style"), bytes.indexOf("Transparent"));
     EXPECT_LT(bytes.indexOf("BackColor"), bytes.indexOf("BorderStyle"));
+}
+
+TEST(TGBaseLabel, LayoutMeasuresTheZoomedFont)
+{
+    struct Case
+    {
+        float scale;
+        int canvasHeight;
+    };
+    for (const Case &c : {Case{0.75f, -9}, Case{1.0f, -13}, Case{1.5f, -20}}) {
+        SCOPED_TRACE(c.scale);
+        TGPLabel label;
+        label.setScale(c.scale);
+        label.UpdateLayout();
+        QImage image(1, 1, QImage::Format_ARGB32_Premultiplied);
+        Canvas canvas(&image);
+        CanvasFont font = label.canvasFont();
+        font.height = c.canvasHeight;
+        canvas.SetFont(font);
+        const TextMetrics m = canvas.GetTextMetrics();
+        EXPECT_EQ(label.layout().textRect.height(), m.tmHeight + m.tmInternalLeading + m.tmExternalLeading);
+    }
 }
