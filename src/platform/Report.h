@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QImage>
+#include <QPainterPath>
 #include <QPicture>
+#include <QPolygon>
+#include <QRect>
 #include <QRectF>
 #include <QString>
 
@@ -24,6 +27,16 @@ struct ReportBrush
     TColor color = Colors::clWhite;
     BrushStyle style = BrushStyle::bsSolid;
     bool operator==(const ReportBrush &) const = default;
+};
+
+// A report font: the size is in points, so that text measures the same on paper at any resolution.
+struct ReportFont
+{
+    QString name = QStringLiteral("Arial");
+    int size = 8;
+    FontStyles style = 0;
+    TColor color = Colors::clBlack;
+    bool operator==(const ReportFont &) const = default;
 };
 
 // One page of a print job as label objects draw on it: positions in inches from the paper's
@@ -51,4 +64,15 @@ public:
     // A recorded picture replayed to fill the rectangle, whatever the device's resolution.
     virtual void stretchPicture(const QRectF &inches, const QPicture &picture) = 0;
     virtual void stretchImage(const QRectF &inches, const QImage &image) = 0;
+
+    // Text, clip regions and printer-pixel drawing. Printer pixels count from the paper's top-left
+    // corner at xDpi() x yDpi(). A report that only notes what objects draw may leave these out.
+    virtual void setFont(const ReportFont &) {}
+    // The text's baseline starts at (x, y), over a transparent background.
+    virtual void textOut(double /*x*/, double /*y*/, const QString & /*text*/) {}
+    virtual void polygonPixels(const QPolygon & /*points*/) {}
+    // The brush alone over the rectangle, right and bottom exclusive.
+    virtual void fillRectPixels(const QRect & /*rect*/) {}
+    virtual void setClipPixels(const QPainterPath & /*region*/) {}
+    virtual void removeClip() {}
 };
