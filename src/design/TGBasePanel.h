@@ -27,6 +27,10 @@ enum class TGridSize { gs4x4, gs8x8 };
 //
 // The clipboard file "Clipbrd.tmp" and the spare "TempFile.tmp" live in the folder given to the
 // constructor; both are deleted when the panel goes.
+//
+// Whoever embeds the panel marks the document changed on labelChanged(), returns the shape tools
+// to the pointer on objectDropped(), tells the user about commandFailed(), hands keys it does not
+// use itself to panelKeyDown(), and zooms back to 1.0 around reading and writing documents.
 class TGBasePanel : public QWidget, public DesignSurface
 {
     Q_OBJECT
