@@ -17,6 +17,7 @@
 #include <utility>
 
 #include "platform/Numbers.h"
+#include "platform/SymbolFonts.h"
 
 namespace {
 
@@ -647,7 +648,7 @@ QFont Canvas::ToQFont(const CanvasFont &font)
 
 TextMetrics Canvas::GetTextMetrics() const
 {
-    const QFont font = ToQFont(state_.font);
+    const QFont font = SymbolFonts::forDrawing(ToQFont(state_.font), {}).font;
     const QFontMetrics metrics(font, painter_->device());
     TextMetrics result;
     result.tmAscent = metrics.ascent();
@@ -661,8 +662,9 @@ TextMetrics Canvas::GetTextMetrics() const
 
 QSize Canvas::TextExtent(const QString &text) const
 {
-    const QFontMetrics metrics(ToQFont(state_.font), painter_->device());
-    return {metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent()};
+    const SymbolFonts::DeviceText shown = SymbolFonts::forDrawing(ToQFont(state_.font), text);
+    const QFontMetrics metrics(shown.font, painter_->device());
+    return {metrics.horizontalAdvance(shown.text), metrics.ascent() + metrics.descent()};
 }
 
 QPoint Canvas::textCell(const QFontMetrics &metrics, int textWidth) const
@@ -693,11 +695,11 @@ QPoint Canvas::textCell(const QFontMetrics &metrics, int textWidth) const
 
 QPainterPath Canvas::TextPath(int x, int y, const QString &text) const
 {
-    const QFont font = ToQFont(state_.font);
-    const QFontMetrics metrics(font, painter_->device());
+    const SymbolFonts::DeviceText shown = SymbolFonts::forDrawing(ToQFont(state_.font), text);
+    const QFontMetrics metrics(shown.font, painter_->device());
     QPainterPath path;
-    path.addText(textCell(metrics, metrics.horizontalAdvance(text)) + QPoint(0, metrics.ascent()), font,
-                 text);
+    path.addText(textCell(metrics, metrics.horizontalAdvance(shown.text)) + QPoint(0, metrics.ascent()),
+                 shown.font, shown.text);
     QTransform place;
     place.translate(x, y);
     place.rotate(-state_.font.escapement / 10.0);
@@ -718,11 +720,13 @@ void Canvas::TextRect(int left, int top, int right, int bottom, int x, int y, co
     painter_->restore();
 }
 
-void Canvas::drawText(int x, int y, const QString &text, const std::optional<QRect> &opaqueRect)
+void Canvas::drawText(int x, int y, const QString &logicalText, const std::optional<QRect> &opaqueRect)
 {
     const bool opaque =
         state_.backgroundMode == BackgroundMode::Opaque && state_.brush.style != BrushStyle::bsClear;
-    const QFont font = ToQFont(state_.font);
+    const SymbolFonts::DeviceText shown = SymbolFonts::forDrawing(ToQFont(state_.font), logicalText);
+    const QFont &font = shown.font;
+    const QString &text = shown.text;
     const QFontMetrics metrics(font, painter_->device());
     const int width = metrics.horizontalAdvance(text);
     const QPoint cell = textCell(metrics, width);

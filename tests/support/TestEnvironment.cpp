@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "platform/Screen.h"
+#include "platform/SymbolFonts.h"
 
 void TestEnvironment::prepare()
 {
