@@ -8,6 +8,7 @@
 void TestEnvironment::prepare()
 {
     Screen::setPixelsPerInch(96);
+    SymbolFonts::registerProgramFonts();
 }
 
 QString TestEnvironment::testDataPath(const QString &name)
