@@ -207,3 +207,26 @@ TEST_F(PanelPaintTest, ZoomResizesThePanelAndItsObjectsWithoutChangeNotification
     EXPECT_EQ(object.width(), 25);
     EXPECT_EQ(changes.count(), 0);
 }
+
+TEST_F(PanelPaintTest, DragAndKeyboardBandsShowWhereTheSelectionGoes)
+{
+    TGGraphicControl &object = addObject(QRect(40, 30, 60, 30));
+    frame().AddToSelection(object);
+    const QRect topEdge(40, 30, 60, 1);
+    const QRect movedTopEdge(50, 40, 49, 1); // short of the object's right edge at 99
+
+    QTest::mousePress(&frame(), Qt::LeftButton, {}, QPoint(20, 17));
+    advance(100);
+    QTest::mouseMove(&frame(), QPoint(30, 27));
+    EXPECT_GT(countInRect(shot(), movedTopEdge, black), 20) << "the drag band, XOR on white";
+    advance(100);
+    QTest::mouseRelease(&frame(), Qt::LeftButton, {}, QPoint(20, 17));
+    EXPECT_EQ(countInRect(shot(), movedTopEdge, black), 0);
+    EXPECT_EQ(countInRect(shot(), topEdge, white), 0) << "the object's own outline is solid";
+
+    QTest::keyPress(&frame(), Qt::Key_Left);
+    QTest::keyPress(&frame(), Qt::Key_Right);
+    EXPECT_GT(countInRect(shot(), topEdge, white), 20) << "the keyboard band, XOR on the outline";
+    QTest::keyRelease(&frame(), Qt::Key_Right);
+    EXPECT_EQ(countInRect(shot(), topEdge, white), 0);
+}
