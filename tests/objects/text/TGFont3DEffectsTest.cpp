@@ -189,3 +189,28 @@ TEST(TextDialogs, EveryInputOffersWhatsThisHelp)
         EXPECT_GT(inputs, 0);
     }
 }
+
+TEST(TGFont3DEffects, SampleShowsEveryChangeAtOnce)
+{
+    RecordingSurface surface;
+    TGPLabel &label = place(surface);
+    label.setDepthHighlight(0);
+    TGFont3DEffects dialog(label);
+    auto *view = dialog.findChild<LabelSampleView *>();
+    ASSERT_NE(view, nullptr);
+    const auto countRed = [view] {
+        const QImage image = view->grab().toImage();
+        int red = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb pixel = image.pixel(x, y);
+                red += qRed(pixel) > 160 && qGreen(pixel) < 110 && qBlue(pixel) < 110 ? 1 : 0;
+            }
+        return red;
+    };
+    EXPECT_EQ(countRed(), 0);
+    choose(dialog.shadowColorCombo(), 9); // "Red"
+    EXPECT_GT(countRed(), 10);
+    choose(dialog.shadowDirection(), 0); // "None"
+    EXPECT_EQ(countRed(), 0);
+}
