@@ -1,7 +1,8 @@
 #include "objects/text/TGBaseLabel.h"
 
+#include "objects/text/TextCanvas.h"
+
 #include <QImage>
-#include <QPicture>
 
 #include <algorithm>
 
@@ -22,12 +23,6 @@ bool isRightAngle(int angle)
 }
 
 // Measuring does not depend on where the label is drawn, so one image serves every layout.
-QImage &measuringImage()
-{
-    static QImage image(1, 1, QImage::Format_ARGB32_Premultiplied);
-    return image;
-}
-
 } // namespace
 
 TGBaseLabel::TGBaseLabel()
@@ -208,24 +203,14 @@ void TGBaseLabel::setBorderStyle(TBorderStyle style)
 
 CanvasFont TGBaseLabel::canvasFont() const
 {
-    CanvasFont font;
-    font.name = m_font.name();
-    font.height = m_font.height();
-    if (scale() != 1.0f) {
-        const int points = int(Trunc(double(m_font.size()) * double(scale())));
-        font.height = -MulDiv(points, Screen::pixelsPerInch(), 72);
-    }
-    font.style = m_font.style();
-    font.color = m_font.color();
-    font.pitch = m_font.pitch();
-    return font;
+    return TextCanvas::zoomedFont(m_font, scale());
 }
 
 void TGBaseLabel::UpdateLayout()
 {
     if (!m_layoutStale)
         return;
-    Canvas measure(&measuringImage());
+    Canvas &measure = TextCanvas::measuringCanvas();
     measure.SetFont(canvasFont());
     const TextMetrics metrics = measure.GetTextMetrics();
 
@@ -281,7 +266,7 @@ void TGBaseLabel::FitToText()
     const int maxLeft =
         std::max({m_layout.textRect.left, m_layout.shadowRect.left, m_layout.highlightRect.left});
     const int maxTop = std::max({m_layout.textRect.top, m_layout.shadowRect.top, m_layout.highlightRect.top});
-    Canvas measure(&measuringImage());
+    Canvas &measure = TextCanvas::measuringCanvas();
     measure.SetFont(canvasFont());
     const int neededWidth = maxLeft + measure.TextWidth(m_caption + QStringLiteral("     "));
     const int neededHeight = maxTop + measure.TextHeight(m_caption);
@@ -372,19 +357,7 @@ void TGBaseLabel::ApplyFont(const Font &font)
 
 void TGBaseLabel::PrintAt(Report &report, double x, double y)
 {
-    if (width() < 1 || height() < 1)
-        return;
-    const double p = Screen::pixelsPerInch();
-    const QRectF target(QPointF(x + left() / p, y + top() / p),
-                        QPointF(x + (left() + width()) / p, y + (top() + height()) / p));
-    QPicture picture;
-    {
-        Canvas canvas(&picture);
-        DrawLabel(canvas);
-    }
-    // The frame is the whole box, not just the part that was drawn on.
-    picture.setBoundingRect(QRect(0, 0, width(), height()));
-    report.stretchPicture(target, picture);
+    TextCanvas::printBoxPicture(report, x, y, *this, [this](Canvas &canvas) { DrawLabel(canvas); });
 }
 
 bool TGBaseLabel::ShowFontDialog()
