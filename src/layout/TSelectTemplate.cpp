@@ -84,6 +84,7 @@ TSelectTemplate::TSelectTemplate(const TLabelLayout &current, bool isNew, const 
     m_description->setReadOnly(true);
     m_description->setFrameShape(QFrame::NoFrame);
     m_description->setFocusPolicy(Qt::NoFocus);
+    m_description->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QPalette face = m_description->palette();
     face.setColor(QPalette::Base, face.color(QPalette::Window));
     m_description->setPalette(face);
@@ -103,7 +104,7 @@ TSelectTemplate::TSelectTemplate(const TLabelLayout &current, bool isNew, const 
     column->addLayout(row);
     column->addWidget(m_buttons);
     column->setSizeConstraint(QLayout::SetFixedSize);
-    m_list->setFixedSize(220, 280);
+    m_list->setFixedWidth(220);
     descriptionBox->setFixedWidth(220);
 
     fillList();

@@ -186,7 +186,6 @@ void TUserEditLabelLayout::switchUnit(MeasurementUnit to)
         to == MeasurementUnit::Millimetres ? MeasurementUnit::Inches : MeasurementUnit::Millimetres;
     for (TNumEdit *box : m_lengths) {
         const double inches = toWorkingInches(box->value(), from);
-        box->clear();
         if (to == MeasurementUnit::Millimetres)
             box->setDecimals(millimetreDecimals, millimetreDecimals);
         else
