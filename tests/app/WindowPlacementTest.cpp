@@ -6,15 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include "app/TPQMainScreen.h"
 #include "app/WindowPlacement.h"
 #include "platform/IniFile.h"
 #include "platform/Screen.h"
-
-// The main window's class, as dialogs find it.
-class TPQMainScreen : public QWidget
-{
-    Q_OBJECT
-};
+#include "ProgramFolderScope.h"
 
 namespace {
 using WindowPlacement::MainWindowFrame;
@@ -182,6 +178,7 @@ TEST_F(WindowPlacementTest, CentringRules)
 
 TEST_F(WindowPlacementTest, WindowsKeepTheirPlacementFromOneRunToTheNext)
 {
+    const ProgramFolderScope scope;
     IniFile ini = emptyIni();
     {
         TPQMainScreen window;
@@ -199,6 +196,7 @@ TEST_F(WindowPlacementTest, WindowsKeepTheirPlacementFromOneRunToTheNext)
 
 TEST_F(WindowPlacementTest, DialogIsCentredOverTheMainWindowOrOnTheScreenWhenItIsMaximised)
 {
+    const ProgramFolderScope scope;
     TPQMainScreen mainWindow;
     mainWindow.setGeometry(100, 50, 602, 410);
     mainWindow.show();
@@ -215,5 +213,3 @@ TEST_F(WindowPlacementTest, DialogIsCentredOverTheMainWindowOrOnTheScreenWhenItI
               QPoint(screen.x() + (screen.width() - 300) / 2, screen.y() + (screen.height() - 200) / 2));
 }
 } // namespace
-
-#include "WindowPlacementTest.moc"
