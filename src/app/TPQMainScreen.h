@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "app/RecentFiles.h"
 #include "design/TGPelloraPanel32.h"
@@ -32,16 +33,25 @@ public:
     explicit TPQMainScreen(QWidget *parent = nullptr);
     ~TPQMainScreen() override;
 
+    // The layout dialogs, replaceable so that tests can answer them. Nothing means cancelled.
+    struct LayoutDialogs
+    {
+        std::function<std::optional<TLabelLayout>(QWidget *parent, const TLabelLayout &current, bool isNew)>
+            chooseTemplate;
+        // useMillimetres goes in as the preference and comes back as the user left it.
+        std::function<std::optional<TLabelLayout>(QWidget *parent, const TLabelLayout &current,
+                                                  bool &useMillimetres)>
+            editUserLayout;
+    };
+    // The template chooser and the layout editor unless replaced.
+    static LayoutDialogs &layoutDialogs();
+
     // Commands the dialogs of other parts of the program plug into. Each gets the window; until
     // one is plugged in its menu items say that the command is not available.
     using Command = std::function<void(TPQMainScreen &)>;
     struct Commands
     {
-        Command newFromTemplate;    // GetLayoutFromTemplate(true)
-        Command changeFromTemplate; // GetLayoutFromTemplate(false)
-        Command newUserDefined;     // GetUserDefinedLayout(true)
-        Command changeUserDefined;  // GetUserDefinedLayout(false)
-        Command printOrPreview;     // print preparation
+        Command printOrPreview; // print preparation
         Command printerFineTuning;
         Command printerSetup;
         Command configurationInformation;
@@ -79,7 +89,7 @@ public:
     void SavePreferences();
 
     // A layout chosen in the template chooser or the layout editor becomes the document's: a new
-    // document starts empty, a changed layout keeps the objects inside the new label.
+    // document starts empty and untitled, a changed layout keeps the objects inside the new label.
     void applyLayout(const TLabelLayout &layout, bool isNew);
 
     void mnuOpenClick();

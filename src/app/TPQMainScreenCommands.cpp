@@ -22,6 +22,9 @@
 #include "design/TGHandle.h"
 #include "document/StreamError.h"
 #include "document/TGLabelObjectFiler.h"
+#include "layout/TemplateDatabase.h"
+#include "layout/TSelectTemplate.h"
+#include "layout/TUserEditLabelLayout.h"
 #include "platform/FontDialog.h"
 #include "platform/IniFile.h"
 #include "platform/Screen.h"
@@ -462,6 +465,7 @@ void TPQMainScreen::mnuAboutClick()
 
 void TPQMainScreen::applyLayout(const TLabelLayout &layout, bool isNew)
 {
+    const bool artWasShown = m_showArt->isChecked();
     if (isNew) {
         m_labelPanel->ClearObjects();
         m_currentFileName.clear();
@@ -472,7 +476,7 @@ void TPQMainScreen::applyLayout(const TLabelLayout &layout, bool isNew)
         m_labelPanel->KeepObjectsInside();
     SetTemplateCaption();
     SetArtButton();
-    m_showArt->setChecked(m_showArt->isEnabled());
+    m_showArt->setChecked(artWasShown && m_showArt->isEnabled());
     DoDrawArt();
     SetChangesMade(true);
     SetButtons();
@@ -486,12 +490,27 @@ void TPQMainScreen::runPlugged(const Command &command, const QString &what)
         ShowInfo(what + QStringLiteral(" is not available in this version."));
 }
 
+TPQMainScreen::LayoutDialogs &TPQMainScreen::layoutDialogs()
+{
+    static LayoutDialogs dialogs{
+        [](QWidget *parent, const TLabelLayout &current, bool isNew) {
+            return TSelectTemplate::choose(parent, current, isNew,
+                                           ProgramFiles::findDataFile(TemplateDatabase::fileName()));
+        },
+        [](QWidget *parent, const TLabelLayout &current, bool &useMillimetres) {
+            return TUserEditLabelLayout::edit(parent, current, useMillimetres);
+        },
+    };
+    return dialogs;
+}
+
+// A new document asks about unsaved changes first, so that choosing a stock never discards work.
 void TPQMainScreen::GetLayoutFromTemplate(bool isNew)
 {
     if (isNew && !CheckSaveNeeded())
         return;
-    runPlugged(isNew ? pluggedCommands().newFromTemplate : pluggedCommands().changeFromTemplate,
-               QStringLiteral("The template chooser"));
+    if (const std::optional<TLabelLayout> chosen = layoutDialogs().chooseTemplate(this, m_layout, isNew))
+        applyLayout(*chosen, isNew);
 }
 
 void TPQMainScreen::GetUserDefinedLayout(bool isNew)
@@ -499,6 +518,10 @@ void TPQMainScreen::GetUserDefinedLayout(bool isNew)
     if (isNew && !CheckSaveNeeded())
         return;
     LoadPreferences();
-    runPlugged(isNew ? pluggedCommands().newUserDefined : pluggedCommands().changeUserDefined,
-               QStringLiteral("The layout editor"));
+    bool useMillimetres = programPreferences().UseMM;
+    const std::optional<TLabelLayout> edited = layoutDialogs().editUserLayout(this, m_layout, useMillimetres);
+    programPreferences().UseMM = useMillimetres;
+    SavePreferences();
+    if (edited)
+        applyLayout(*edited, isNew);
 }

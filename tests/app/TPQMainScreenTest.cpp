@@ -63,6 +63,7 @@ protected:
         FileDialogs::setChooser({});
         FontDialog::setChooser({});
         TPQMainScreen::pluggedCommands() = {};
+        TPQMainScreen::layoutDialogs() = realLayoutDialogs;
     }
 
     TPQMainScreen &start()
@@ -95,6 +96,7 @@ protected:
     }
 
     ProgramFolderScope scope;
+    const TPQMainScreen::LayoutDialogs realLayoutDialogs = TPQMainScreen::layoutDialogs();
     MessageBoxInterceptor boxes;
     QList<FileDialogRequest> requests;
     QStringList answers;
@@ -621,9 +623,86 @@ TEST_F(MainScreenTest, CommandsWithoutTheirDialogSaySo)
     EXPECT_EQ(boxes.boxes(),
               QList<MessageBoxRequest>{info(QStringLiteral("Printing is not available in this version."))});
     int calls = 0;
-    TPQMainScreen::pluggedCommands().changeFromTemplate = [&calls](TPQMainScreen &) { ++calls; };
-    screen.action(QStringLiteral("mnuChangeFromTemplate"))->trigger();
+    TPQMainScreen::pluggedCommands().printerSetup = [&calls](TPQMainScreen &) { ++calls; };
+    screen.action(QStringLiteral("mnuPrinterSetup"))->trigger();
     EXPECT_EQ(calls, 1);
+    EXPECT_EQ(boxes.boxes().size(), 1);
+}
+
+TLabelLayout diskette()
+{
+    TLabelLayout layout = TLabelLayout::defaultLayout();
+    layout.TemplateName = QStringLiteral("Avery 5196 Diskette Labels");
+    layout.LabelWidth = 2.75;
+    layout.LabelHeight = 2.75;
+    layout.LabelShape = QStringLiteral("RR");
+    layout.ArtName = QStringLiteral("AV5196.BMP");
+    return layout;
+}
+
+TEST_F(MainScreenTest, NewFromTemplateOffersToSaveThenStartsAnEmptyDocument)
+{
+    QList<bool> newFlags;
+    TPQMainScreen::layoutDialogs().chooseTemplate = [&newFlags](QWidget *, const TLabelLayout &, bool isNew) {
+        newFlags << isNew;
+        return std::optional<TLabelLayout>(diskette());
+    };
+    TPQMainScreen &screen = start();
+    placeRectangle(QRect(10, 10, 40, 20));
+    screen.action(QStringLiteral("mnuNewFromTemplate"))->trigger(); // "Save changes?" answered No
+    EXPECT_EQ(boxes.boxes(), QList<MessageBoxRequest>{question(SaveChanges, QStringLiteral("Save"))});
+    EXPECT_EQ(newFlags, QList<bool>{true});
+    EXPECT_EQ(panel().objectCount(), 0);
+    EXPECT_EQ(panel().size(), QSize(264, 264));
+    EXPECT_TRUE(screen.ChangesMade());
+    EXPECT_EQ(screen.SaveButton()->text(), QStringLiteral("&Save As"));
+    EXPECT_EQ(screen.action(QStringLiteral("mnuChangeLayout"))->text(),
+              QStringLiteral("Change Label Layout    (Avery 5196 Diskette Labels)"));
+
+    placeRectangle(QRect(10, 10, 40, 20));
+    boxes.clear();
+    screen.action(QStringLiteral("mnuChangeFromTemplate"))->trigger();
+    EXPECT_TRUE(boxes.boxes().isEmpty());
+    EXPECT_EQ(newFlags, (QList<bool>{true, false}));
+    EXPECT_EQ(panel().objectCount(), 1);
+}
+
+TEST_F(MainScreenTest, ACancelledChooserChangesNothing)
+{
+    TPQMainScreen::layoutDialogs().chooseTemplate = [](QWidget *, const TLabelLayout &, bool) {
+        return std::optional<TLabelLayout>();
+    };
+    TPQMainScreen &screen = start();
+    const QSize size = panel().size();
+    screen.action(QStringLiteral("mnuChangeFromTemplate"))->trigger();
+    EXPECT_EQ(panel().size(), size);
+    EXPECT_FALSE(screen.ChangesMade());
+}
+
+TEST_F(MainScreenTest, TheLayoutEditorRemembersMillimetres)
+{
+    QList<bool> handedOver;
+    TPQMainScreen::layoutDialogs().editUserLayout = [&handedOver](QWidget *, const TLabelLayout &current,
+                                                                  bool &useMillimetres) {
+        handedOver << useMillimetres;
+        useMillimetres = true;
+        TLabelLayout edited = current;
+        edited.TemplateName = QStringLiteral("USER DEFINED");
+        edited.LabelWidth = 1;
+        edited.LabelHeight = 1;
+        edited.ArtName.clear();
+        return std::optional<TLabelLayout>(edited);
+    };
+    TPQMainScreen &screen = start();
+    screen.action(QStringLiteral("mnuChangeUserDefined"))->trigger();
+    EXPECT_EQ(handedOver, QList<bool>{false});
+    EXPECT_TRUE(IniFile(IniFileName()).readBool(QStringLiteral("User"), QStringLiteral("UseMM"), false));
+    EXPECT_EQ(panel().size(), QSize(96, 96));
+    EXPECT_EQ(screen.action(QStringLiteral("mnuChangeLayout"))->text(),
+              QStringLiteral("Change Label Layout    (User Defined)"));
+    EXPECT_FALSE(screen.ShowArtButton()->isEnabled());
+    screen.action(QStringLiteral("mnuNewUserDefined"))->trigger();
+    EXPECT_EQ(handedOver, (QList<bool>{false, true}));
 }
 
 TEST_F(MainScreenTest, AppliedLayoutsSizeThePanelAndMarkTheDocumentChanged)
@@ -642,14 +721,18 @@ TEST_F(MainScreenTest, AppliedLayoutsSizeThePanelAndMarkTheDocumentChanged)
     ASSERT_EQ(panel().objectCount(), 1);
     EXPECT_EQ(panel().objectAt(0)->left(), 192 - 20);
     EXPECT_TRUE(screen.ChangesMade());
-    EXPECT_TRUE(screen.ShowArtButton()->isEnabled());
-    EXPECT_TRUE(screen.ShowArtButton()->isChecked());
-    EXPECT_FALSE(panel().Picture().isNull());
     EXPECT_EQ(screen.action(QStringLiteral("mnuChangeLayout"))->text(),
               QStringLiteral("Change Label Layout    (Avery 5196)"));
+    // The art stays off as it was before, until asked for.
+    EXPECT_TRUE(screen.ShowArtButton()->isEnabled());
+    EXPECT_FALSE(screen.ShowArtButton()->isChecked());
+    EXPECT_TRUE(panel().Picture().isNull());
+    QTest::mouseClick(screen.ShowArtButton(), Qt::LeftButton);
+    EXPECT_FALSE(panel().Picture().isNull());
 
     screen.applyLayout(small, true);
     EXPECT_EQ(panel().objectCount(), 0);
+    EXPECT_TRUE(screen.ShowArtButton()->isChecked());
     QTest::mouseClick(screen.ShowArtButton(), Qt::LeftButton);
     EXPECT_TRUE(panel().Picture().isNull());
 }
