@@ -18,4 +18,7 @@ fi
 "$root/scripts/build.sh" "$build" "${options[@]}"
 
 export QT_QPA_PLATFORM=offscreen
+# A real print queue for the printing tests; without one they skip and say why.
+cups_pid_file=$("$root/scripts/start-cups.sh") || echo "CUPS could not start; the real printer test will skip" >&2
+trap '[ -z "${cups_pid_file:-}" ] || "$root/scripts/stop-cups.sh" "$cups_pid_file"' EXIT
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)" --timeout 600
