@@ -127,17 +127,19 @@ void drawGlyph(QPainter &p, ToolGlyph glyph)
         break;
     }
     case ToolGlyph::CircleText: {
-        p.drawArc(QRectF(4, 5, 16, 16), 20 * 16, 140 * 16);
+        p.setPen(QPen(QColor(0x90, 0x90, 0x90), 1, Qt::DotLine));
+        p.drawEllipse(QRectF(5, 7, 14, 14));
         QFont font(QStringLiteral("Liberation Sans"));
-        font.setPixelSize(7);
+        font.setPixelSize(8);
         font.setBold(true);
         p.setFont(font);
-        const QString letters = QStringLiteral("ABC");
-        for (int i = 0; i < 3; ++i) {
+        p.setPen(Ink);
+        const QString letters = QStringLiteral("ABCD");
+        for (int i = 0; i < letters.size(); ++i) {
             p.save();
-            p.translate(12, 13);
-            p.rotate(-45 + 45 * i);
-            p.drawText(QRectF(-3, -11, 6, 7), Qt::AlignCenter, letters.mid(i, 1));
+            p.translate(12, 14);
+            p.rotate(-66 + 44 * i);
+            p.drawText(QRectF(-4, -13, 8, 8), Qt::AlignCenter, letters.mid(i, 1));
             p.restore();
         }
         break;
