@@ -8,6 +8,7 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -153,9 +154,11 @@ protected:
     {
         if (auto *status = dynamic_cast<TLabelPrinter *>(&dialog)) {
             statusCaptions << status->windowTitle();
+            runningStatus = status;
             status->show();
             while (!status->jobEnded())
                 QCoreApplication::processEvents();
+            runningStatus = nullptr;
             finalStatuses << status->statusLabel()->text();
             status->cancelButton()->click();
         } else if (auto *preview = dynamic_cast<TPreviewForm *>(&dialog)) {
@@ -187,6 +190,7 @@ protected:
     QStringList finalStatuses;
     QStringList previewCaptions;
     int previewPages = 0;
+    TLabelPrinter *runningStatus = nullptr;
     std::function<void(QDialog &)> onDialog;
 };
 
@@ -297,6 +301,43 @@ TEST_F(TLabelPrintPrepTest, AFailingPrinterIsReportedAndOpensNoPreview)
     EXPECT_EQ(infoBoxes.texts(), QStringList({TLabelPrintPrep::ErrorMessage}));
     EXPECT_FALSE(dialog.panel().printing());
     EXPECT_TRUE(statusCaptions.isEmpty());
+}
+
+// A printer that fails as the job starts.
+class FailingReport : public RecordingReport
+{
+public:
+    FailingReport()
+        : RecordingReport(QSizeF(8.5, 11), 100)
+    {
+    }
+
+protected:
+    QPaintDevice &beginDevice() override { throw ReportError(QStringLiteral("the printer went away")); }
+};
+
+TEST_F(TLabelPrintPrepTest, AJobThatFailsOrIsStoppedOpensNoPreview)
+{
+    context.makePrinterReport = [](const QString &, ReportPaper) -> std::unique_ptr<PainterReport> {
+        return std::make_unique<FailingReport>();
+    };
+    TLabelPrintPrep dialog(addressLabels(), context);
+    auto &probe = static_cast<PrintProbe &>(*dialog.panel().addObject(std::make_unique<PrintProbe>()));
+    dialog.printButton()->click();
+    EXPECT_EQ(infoBoxes.texts(), QStringList({TLabelPrintPrep::ErrorMessage}));
+    EXPECT_EQ(statusCaptions, QStringList({QStringLiteral("Print Status")}));
+    EXPECT_TRUE(probe.prints.empty());
+
+    // "Stop" pressed after the third label of a preview.
+    probe.afterPrint = [this, &probe](Report &) {
+        if (probe.prints.size() == 3 && runningStatus)
+            QTimer::singleShot(0, runningStatus->cancelButton(), &QPushButton::click);
+    };
+    dialog.previewButton()->click();
+    EXPECT_EQ(probe.prints.size(), 3u);
+    EXPECT_EQ(finalStatuses.last(), QStringLiteral("\nLabel Preview Canceled!"));
+    EXPECT_TRUE(previewCaptions.isEmpty());
+    EXPECT_FALSE(dialog.panel().printing());
 }
 
 TEST_F(TLabelPrintPrepTest, SetupSelectsThePrinterItLeavesCurrent)
