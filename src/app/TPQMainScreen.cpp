@@ -117,7 +117,9 @@ void offerWhatsThisMenu(QWidget *control)
 
 TPQMainScreen::Commands &TPQMainScreen::pluggedCommands()
 {
-    static Commands commands;
+    static Commands commands{
+        .printerFineTuning = [](TPQMainScreen &window) { window.mnuPrinterFineTuningClick(); },
+    };
     return commands;
 }
 

@@ -105,6 +105,7 @@ public:
     void mnuDefaultFontClick();
     void mnuShowHintsClick();
     void mnuAboutClick();
+    void mnuPrinterFineTuningClick();
     void GetLayoutFromTemplate(bool isNew);
     void GetUserDefinedLayout(bool isNew);
     void ZoomIn();

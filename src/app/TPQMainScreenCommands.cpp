@@ -28,6 +28,7 @@
 #include "platform/FontDialog.h"
 #include "platform/IniFile.h"
 #include "platform/Screen.h"
+#include "print/TPrintFineTune.h"
 
 namespace {
 const QString DocumentFilter = QStringLiteral("PQ (Pellora) files (*.pq *.PQ *.Pq *.pQ)");
@@ -461,6 +462,17 @@ void TPQMainScreen::mnuAboutClick()
     AboutBox about(this);
     CenterForm(about);
     about.exec();
+}
+
+void TPQMainScreen::mnuPrinterFineTuningClick()
+{
+    Preferences &preferences = programPreferences();
+    TPrintFineTune dialog(preferences.Nudges, this);
+    CenterForm(dialog);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    preferences.Nudges = dialog.nudges();
+    SavePreferences();
 }
 
 void TPQMainScreen::applyLayout(const TLabelLayout &layout, bool isNew)

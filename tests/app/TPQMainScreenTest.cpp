@@ -11,6 +11,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -27,6 +28,7 @@
 #include "objects/ObjectClasses.h"
 #include "platform/FontDialog.h"
 #include "platform/IniFile.h"
+#include "print/TPrintFineTune.h"
 #include "ProgramFolderScope.h"
 #include "support/TestEnvironment.h"
 
@@ -62,7 +64,7 @@ protected:
         window.reset();
         FileDialogs::setChooser({});
         FontDialog::setChooser({});
-        TPQMainScreen::pluggedCommands() = {};
+        TPQMainScreen::pluggedCommands() = realCommands;
         TPQMainScreen::layoutDialogs() = realLayoutDialogs;
     }
 
@@ -97,6 +99,7 @@ protected:
 
     ProgramFolderScope scope;
     const TPQMainScreen::LayoutDialogs realLayoutDialogs = TPQMainScreen::layoutDialogs();
+    const TPQMainScreen::Commands realCommands = TPQMainScreen::pluggedCommands();
     MessageBoxInterceptor boxes;
     QList<FileDialogRequest> requests;
     QStringList answers;
@@ -627,6 +630,24 @@ TEST_F(MainScreenTest, CommandsWithoutTheirDialogSaySo)
     screen.action(QStringLiteral("mnuPrinterSetup"))->trigger();
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(boxes.boxes().size(), 1);
+}
+
+TEST_F(MainScreenTest, PrinterFineTuningKeepsTheConfirmedNudges)
+{
+    TPQMainScreen &screen = start();
+    for (const bool confirm : {false, true}) {
+        QTimer::singleShot(0, [confirm] {
+            auto *dialog = dynamic_cast<TPrintFineTune *>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            dialog->lowerArrow(TPrintFineTune::TopMargin)->click();
+            confirm ? dialog->accept() : dialog->reject();
+        });
+        screen.action(QStringLiteral("mnuPrinterFineTuning"))->trigger();
+        EXPECT_EQ(programPreferences().Nudges.Top, confirm ? 1 : 0);
+    }
+    EXPECT_EQ(
+        IniFile(IniFileName()).readInteger(QStringLiteral("Printer"), QStringLiteral("TopMarginNudge"), 0),
+        1);
 }
 
 TLabelLayout diskette()
