@@ -1,9 +1,12 @@
 #include "print/TPreviewForm.h"
 
+#include <QCursor>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -20,6 +23,24 @@
 
 namespace {
 constexpr int HelpTopic = 1074;
+
+// A magnifying glass, hot at the middle of its lens: clicks on the page zoom.
+QCursor magnifyCursor()
+{
+    QPixmap glass(32, 32);
+    glass.fill(Qt::transparent);
+    QPainter painter(&glass);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::white, 4));
+    painter.drawEllipse(QPointF(12, 12), 8, 8);
+    painter.drawLine(QPointF(18, 18), QPointF(28, 28));
+    painter.setPen(QPen(Qt::black, 2));
+    painter.drawEllipse(QPointF(12, 12), 8, 8);
+    painter.setPen(QPen(Qt::black, 3));
+    painter.drawLine(QPointF(18, 18), QPointF(28, 28));
+    painter.end();
+    return QCursor(glass, 12, 12);
+}
 
 // The sheet's shown size in pixels at a zoom, without margins.
 QSizeF sheetPixels(QSizeF sheetInches, double zoom, int pixelsPerInch)
@@ -47,7 +68,7 @@ TPreviewForm::TPreviewForm(const RecordingReport &report, QWidget *parent, Place
     m_scrollBox->setBackgroundRole(QPalette::Dark);
     m_scrollBox->setWidget(m_pageView);
     m_pageView->setObjectName(QStringLiteral("FilePreview1"));
-    m_pageView->setCursor(Qt::CrossCursor);
+    m_pageView->setCursor(magnifyCursor());
     m_pageView->installEventFilter(this);
     m_scrollBox->installEventFilter(this);
 

@@ -18,6 +18,7 @@
 #include "layout/InfoBoxRecorder.h"
 #include "objects/ObjectClasses.h"
 #include "objects/text/TGCounterLabel.h"
+#include "platform/Help.h"
 #include "platform/Screen.h"
 #include "print/RecordingReport.h"
 #include "print/TLabelPrinter.h"
@@ -238,6 +239,12 @@ TEST_F(TLabelPrintPrepTest, NothingSelectedStartsNoJob)
                                               TLabelPrintPrep::NothingSelectedMessage}));
     EXPECT_TRUE(statusCaptions.isEmpty());
     EXPECT_TRUE(reportPrinters.isEmpty());
+
+    std::vector<int> topics;
+    setHelpHandler([&topics](int number) { topics.push_back(number); });
+    dialog.findChild<QPushButton *>(QStringLiteral("Helpbutton"))->click();
+    setHelpHandler({});
+    EXPECT_EQ(topics, std::vector<int>{1019});
 }
 
 TEST_F(TLabelPrintPrepTest, EveryJobRestartsTheCountersAndAPreviewOpensAtOneHundredPercent)

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/Help.h"
 #include "platform/Screen.h"
 #include "print/RecordingReport.h"
 #include "print/TPreviewForm.h"
@@ -113,6 +114,12 @@ TEST_F(TPreviewFormTest, AOnePagePreviewOpensAtTheStartZoomWithoutPageButtons)
     const int margin = qRound(TPreviewForm::PageMargin * 8.5 * ppi);
     EXPECT_EQ(QColor(shown.pixel(margin + 2 * ppi, margin + ppi * 3 / 2)), QColor(Qt::black));
     EXPECT_EQ(QColor(shown.pixel(margin + 5 * ppi, margin + 5 * ppi)), QColor(Qt::white));
+
+    std::vector<int> topics;
+    setHelpHandler([&topics](int number) { topics.push_back(number); });
+    form.findChild<QPushButton *>(QStringLiteral("Helpbutton"))->click();
+    setHelpHandler({});
+    EXPECT_EQ(topics, std::vector<int>{1074});
 
     form.okButton()->click();
     EXPECT_FALSE(form.isVisible());
