@@ -126,6 +126,31 @@ TEST_F(TPreviewFormTest, AOnePagePreviewOpensAtTheStartZoomWithoutPageButtons)
     EXPECT_EQ(saves, 1);
 }
 
+TEST_F(TPreviewFormTest, EveryButtonSaysWhatItDoes)
+{
+    TPreviewForm form(report);
+    const struct
+    {
+        QWidget *button;
+        const char *text;
+    } cases[] = {
+        {form.okButton(), "Click here to close and return to the previous screen"},
+        {form.zoomInButton(), "Click here to Zoom in."},
+        {form.zoomOutButton(), "Click here to Zoom out."},
+        {form.pageWidthButton(), "Click here to make the width of the page fit into the preview."},
+        {form.wholePageButton(), "Click here to see the full page."},
+        {form.zoom100Button(), "Click here to make the preview 100% of actual size"},
+        {form.firstPageButton(), "Click here to see the first page"},
+        {form.previousPageButton(), "Click here to see the previous page."},
+        {form.nextPageButton(), "Click here to see the next page."},
+        {form.lastPageButton(), "Click here to see the last page"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(c.button->whatsThis(), QString::fromLatin1(c.text));
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Label Preview"));
+    EXPECT_TRUE(form.okButton()->isDefault());
+}
+
 TEST_F(TPreviewFormTest, ClicksOnThePageZoomInAndOut)
 {
     record(1);
