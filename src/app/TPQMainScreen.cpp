@@ -464,13 +464,13 @@ bool TPQMainScreen::eventFilter(QObject *watched, QEvent *event)
         auto *widget = qobject_cast<QWidget *>(watched);
         if (!widget || widget->window() != this)
             break;
-        if (event == m_lastKeyEvent && int(event->type()) == m_lastKeyType && m_lastKeyReceiver &&
-            widget->isAncestorOf(m_lastKeyReceiver))
-            break;
-        m_lastKeyEvent = event;
-        m_lastKeyType = int(event->type());
-        m_lastKeyReceiver = widget;
         const auto *key = static_cast<QKeyEvent *>(event);
+        const KeySignature signature{event, int(event->type()), key->key(), int(key->modifiers()),
+                                     key->timestamp()};
+        if (signature == m_lastKey && m_lastKeyReceiver && widget->isAncestorOf(m_lastKeyReceiver))
+            break;
+        m_lastKey = signature;
+        m_lastKeyReceiver = widget;
         if (event->type() == QEvent::KeyRelease) {
             if (key->modifiers() & Qt::KeypadModifier) {
                 if (key->key() == Qt::Key_Plus)

@@ -176,7 +176,16 @@ private:
     bool m_activated = false;
     bool m_printerReady = false;
     bool m_closeChecked = false;
-    const QEvent *m_lastKeyEvent = nullptr;
-    int m_lastKeyType = 0;
+    // The key event last handled, to know it again when it comes by for the receiver's parents.
+    struct KeySignature
+    {
+        const QEvent *event = nullptr;
+        int type = 0;
+        int key = 0;
+        int modifiers = 0;
+        quint64 timestamp = 0;
+        bool operator==(const KeySignature &) const = default;
+    };
+    KeySignature m_lastKey;
     QPointer<QWidget> m_lastKeyReceiver;
 };

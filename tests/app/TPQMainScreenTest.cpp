@@ -18,12 +18,15 @@
 
 #include <memory>
 
+#include "app/AboutBox.h"
 #include "app/FileDialogs.h"
 #include "app/MessageBoxInterceptor.h"
 #include "app/Preferences.h"
 #include "app/ProgramFiles.h"
+#include "app/ProgramVersion.h"
 #include "app/TPQMainScreen.h"
 #include "design/TGGraphicControl.h"
+#include "design/TGHandle.h"
 #include "document/TGLabelObjectFiler.h"
 #include "objects/ObjectClasses.h"
 #include "platform/FontDialog.h"
@@ -773,6 +776,42 @@ TEST_F(MainScreenTest, PageKeysScrollTheScrollBox)
     EXPECT_EQ(bar->value(), bar->maximum() - bar->singleStep());
     QTest::keyClick(&screen, Qt::Key_Home);
     EXPECT_EQ(bar->value(), 0);
+}
+
+TEST_F(MainScreenTest, ThePanelsClipboardKeysWorkWhereverTheFocusIs)
+{
+    TPQMainScreen &screen = start();
+    placeRectangle(QRect(10, 10, 40, 20));
+    placeRectangle(QRect(60, 10, 40, 20));
+    panel().selectionFrame().AddToSelection(*panel().objectAt(1));
+    QWidget *elsewhere = screen.findChild<QWidget *>(QStringLiteral("CloseButton"));
+    QTest::keyClick(elsewhere, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_TRUE(QFileInfo::exists(panel().clipboardFile()));
+    QTest::keyClick(elsewhere, Qt::Key_Delete);
+    ASSERT_EQ(panel().objectCount(), 1);
+    EXPECT_EQ(panel().objectAt(0)->boundsRect(), QRect(10, 10, 40, 20));
+    // Other keys are left to the control.
+    QTest::keyClick(elsewhere, Qt::Key_A);
+    EXPECT_EQ(panel().objectCount(), 1);
+}
+
+TEST_F(MainScreenTest, AboutBoxNamesTheProgramAndItsVersion)
+{
+    TPQMainScreen &screen = start();
+    AboutBox about(&screen);
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("About Pellora"));
+    QStringList texts;
+    for (const QLabel *label : about.findChildren<QLabel *>())
+        texts << label->text();
+    EXPECT_TRUE(texts.contains(QStringLiteral("32-bit version")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Version ") + ProgramVersion()));
+    auto *ok = about.findChild<QPushButton *>(QStringLiteral("OkButton"));
+    ASSERT_NE(ok, nullptr);
+    EXPECT_EQ(ok->text(), QStringLiteral("Ok"));
+    about.show();
+    ok->click();
+    EXPECT_EQ(about.result(), QDialog::Accepted);
+    EXPECT_FALSE(about.isVisible());
 }
 
 class BrokenIniTest : public MainScreenTest, public ::testing::WithParamInterface<const char *>
