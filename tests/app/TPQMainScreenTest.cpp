@@ -795,6 +795,23 @@ TEST_F(MainScreenTest, ThePanelsClipboardKeysWorkWhereverTheFocusIs)
     EXPECT_EQ(panel().objectCount(), 1);
 }
 
+TEST_F(MainScreenTest, EnterAndEscapePressSaveAndCancelWhileTheyShow)
+{
+    TPQMainScreen &screen = start();
+    QTest::keyClick(&screen, Qt::Key_Escape);
+    QTest::keyClick(&screen, Qt::Key_Return);
+    EXPECT_TRUE(boxes.boxes().isEmpty());
+    EXPECT_TRUE(requests.isEmpty());
+
+    placeRectangle(QRect(10, 10, 40, 20));
+    QTest::keyClick(&screen, Qt::Key_Escape);
+    EXPECT_EQ(boxes.boxes(), QList<MessageBoxRequest>{
+                                 question(QStringLiteral("Cancel all changes?"), QStringLiteral("CANCEL"))});
+    QTest::keyClick(&screen, Qt::Key_Return);
+    ASSERT_EQ(requests.size(), 1);
+    EXPECT_EQ(requests[0].mode, FileDialogRequest::Save);
+}
+
 TEST_F(MainScreenTest, AboutBoxNamesTheProgramAndItsVersion)
 {
     TPQMainScreen &screen = start();
