@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/Canvas.h"
+#include "print/PrinterReport.h"
 #include "print/RecordingReport.h"
 #include "print/ReportPaper.h"
 
@@ -187,6 +188,25 @@ TEST(ReportPaper, CodesAndTheirPaper)
         const QSizeF sheet = paper.sheetInches({4, 6});
         EXPECT_NEAR(sheet.width(), c.inches.width(), 0.01);
         EXPECT_NEAR(sheet.height(), c.inches.height(), 0.01);
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST(PrinterReport, UnknownOrMissingPrintersAreRefusedBeforeAnyJob)
+{
+    EXPECT_THROW(
+        PrinterReport(QStringLiteral("no-such-printer-here"), ReportPaper::fromCode(QStringLiteral("LTR"))),
+        ReportError);
+    if (!PrinterReport::defaultPrinterName().isEmpty())
+        GTEST_SKIP() << "a default printer exists";
+    try {
+        PrinterReport report(QString(), {});
+        ADD_FAILURE() << "a report without any printer";
+    } catch (const ReportError &error) {
+        EXPECT_EQ(error.message(), QStringLiteral("No printers and/or no default printer found."));
     }
 }
 
