@@ -17,7 +17,8 @@ class RecordingReport;
 class TPreviewForm : public QDialog
 {
 public:
-    // Where the window reopens; the shell keeps it in its preferences file.
+    // Where the window reopens; the shell keeps it in its preferences file, in the section of the
+    // form's objectName() ("TPreviewForm"), since the meta-object is QDialog's.
     struct Placement
     {
         std::function<void(QWidget &)> load;

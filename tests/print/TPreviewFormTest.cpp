@@ -148,6 +148,7 @@ TEST_F(TPreviewFormTest, EveryButtonSaysWhatItDoes)
     for (const auto &c : cases)
         EXPECT_EQ(c.button->whatsThis(), QString::fromLatin1(c.text));
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Label Preview"));
+    EXPECT_EQ(form.objectName(), QStringLiteral("TPreviewForm")); // names the placement section
     EXPECT_TRUE(form.okButton()->isDefault());
 }
 
