@@ -9,10 +9,20 @@ queue=PelloraPDF
 state=${PELLORA_CUPS_STATE:-/tmp/pellora-cups}
 pid_file="$state/cupsd.pid"
 
+started=""
+# A scheduler started here goes again when the queue cannot be set up.
+cleanup() {
+    if [ -n "$started" ] && [ -f "$pid_file" ]; then
+        kill "$(cat "$pid_file")" 2>/dev/null || true
+        rm -f "$pid_file"
+    fi
+}
 fail() {
     echo "start-cups: $*" >&2
+    cleanup
     exit 1
 }
+trap 'cleanup' ERR
 
 for tool in cupsd lpadmin lpstat; do
     command -v "$tool" >/dev/null 2>&1 || fail "$tool is not installed"
@@ -22,7 +32,6 @@ done
 
 scheduler_up() { lpstat -r 2>/dev/null | grep -q "is running"; }
 
-started=""
 if ! scheduler_up; then
     mkdir -p "$state"
     setsid cupsd -f >"$state/cupsd.log" 2>&1 </dev/null &
