@@ -17,6 +17,7 @@ command -v glabels-3-batch >/dev/null || { echo "compare-glabels: glabels-3-batc
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export QT_QPA_PLATFORM=offscreen
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$work}
 "$printbench" --make-documents "$work"
 
 cat >"$work/text.glabels" <<'XML'

@@ -6,7 +6,6 @@
 #include <exception>
 
 #include "design/TGBasePanel.h"
-#include "platform/Numbers.h"
 #include "print/PainterReport.h"
 
 std::vector<bool> LabelSheetJob::allPositions(const TLabelLayout &layout)

@@ -75,4 +75,16 @@ TEST(TPrintFineTune, DefaultClearsOnlyTheWorkingCopy)
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
 }
 
+TEST(TPrintFineTune, OkHandsBackTheWorkingValues)
+{
+    TPrintFineTune dialog({0, 0, 0, 0});
+    dialog.lowerArrow(TPrintFineTune::VerticalSpacing)->click();
+    dialog.lowerArrow(TPrintFineTune::VerticalSpacing)->click();
+    auto *ok = dialog.findChild<QPushButton *>(QStringLiteral("OKButton"));
+    ASSERT_NE(ok, nullptr);
+    ok->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.nudges().VerticalPitch, 2);
+}
+
 } // namespace
