@@ -307,8 +307,10 @@ void TPQMainScreen::mnuSaveAsClick()
     request.folder = preferences.FileSaveLastPath;
     request.filter = DocumentFilter;
     request.defaultSuffix = QStringLiteral("PQ");
-    request.fileName = m_currentFileName.isEmpty() ? MainScreenRules::proposedSaveName(ProgramFolder())
-                                                   : QFileInfo(m_currentFileName).fileName();
+    // The numbered proposal counts the files of the documents' home folder, not the dialog's.
+    request.fileName = m_currentFileName.isEmpty()
+                           ? MainScreenRules::proposedSaveName(ProgramFiles::documentFolder())
+                           : QFileInfo(m_currentFileName).fileName();
     std::optional<QString> chosen = FileDialogs::choose(request);
     if (chosen && QFileInfo(*chosen).suffix().isEmpty())
         *chosen += QStringLiteral(".PQ");
@@ -399,7 +401,7 @@ void TPQMainScreen::CancelButtonClick()
 void TPQMainScreen::mnuDeleteClick()
 {
     const std::optional<QString> chosen =
-        chooseDocument(QStringLiteral("Delete Label File"), ProgramFolder());
+        chooseDocument(QStringLiteral("Delete Label File"), ProgramFiles::documentFolder());
     if (!chosen)
         return;
     if (!MainScreenRules::isDocumentPath(*chosen)) {
