@@ -1,27 +1,19 @@
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QIcon>
 
 #include "app/HelpWindow.h"
+#include "app/MessageBoxes.h"
+#include "app/PrintCommands.h"
 #include "app/ProgramFiles.h"
 #include "app/SingleInstance.h"
 #include "app/TPQMainScreen.h"
 #include "objects/ObjectClasses.h"
+#include "platform/InfoBox.h"
+#include "platform/QuestionBox.h"
+#include "platform/SymbolFonts.h"
 
 namespace {
-// Symbol objects name Windows symbol fonts; Wine ships look-alikes of them.
-void registerSymbolFonts()
-{
-    const QDir wineFonts(QStringLiteral("/usr/share/wine/fonts"));
-    const QStringList files = wineFonts.entryList(
-        {QStringLiteral("wingding*.ttf"), QStringLiteral("symbol*.ttf"), QStringLiteral("webdings*.ttf")},
-        QDir::Files);
-    for (const QString &file : files)
-        QFontDatabase::addApplicationFont(wineFonts.filePath(file));
-}
-
 QIcon programIcon()
 {
     const QString shipped = ProgramFiles::findDataFile(QStringLiteral("icons/pellora.svg"));
@@ -54,9 +46,14 @@ int main(int argc, char **argv)
         return instance.sendToPrimary(document) ? 0 : 1;
 
     QApplication::setWindowIcon(programIcon());
-    registerSymbolFonts();
+    SymbolFonts::registerProgramFonts();
     registerLabelObjectClasses();
     installHelpWindow();
+    installPrintCommands();
+    // Dialogs of the core library ask and tell through the program's own message boxes.
+    setInfoBoxHandler([](const QString &text) { ShowInfo(text); });
+    QuestionBox::setAnswerer(
+        [](const QString &text, const QString &caption) { return Confirm(text, caption); });
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     TPQMainScreen window;

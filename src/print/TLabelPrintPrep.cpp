@@ -330,6 +330,9 @@ void TLabelPrintPrep::runJob(bool print)
         report = m_context.makePrinterReport
                      ? m_context.makePrinterReport(m_context.currentPrinter, paper)
                      : std::make_unique<PrinterReport>(m_context.currentPrinter, paper);
+        // No report and no error: the user cancelled choosing where the job goes.
+        if (!report)
+            return;
     } else {
         auto pages = std::make_unique<RecordingReport>(
             paper.sheetInches(QSizeF(m_layout.PageWidth, m_layout.PageHeight)));

@@ -37,7 +37,8 @@ struct PrintPrepContext
     // "&Setup": the printer setup dialog; gives the printer current afterwards. Without it the
     // system's print dialog opens.
     std::function<QString(QWidget *parent, const QString &current)> setupPrinter;
-    // The report of a print job; without it the system printer of that name.
+    // The report of a print job; without it the system printer of that name. Nothing means the
+    // user cancelled (choosing a file to print to, say) and no job runs.
     std::function<std::unique_ptr<PainterReport>(const QString &printer, ReportPaper paper)>
         makePrinterReport;
     // Shows a dialog modally; without it exec().

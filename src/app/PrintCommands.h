@@ -1,0 +1,4 @@
+#pragma once
+
+// Plugs print preparation and the printer setup into the main window's printing commands.
+void installPrintCommands();
