@@ -224,8 +224,11 @@ void TGBaseLabel::UpdateLayout()
     input.width = width();
     input.height = height();
     m_layout = LabelTextLayout::compute(input);
-    if (m_layout.width != width() || m_layout.height != height())
+    if (m_layout.width != width() || m_layout.height != height()) {
+        m_layoutResizing = true;
         setBounds(left(), top(), m_layout.width, m_layout.height);
+        m_layoutResizing = false;
+    }
     m_layoutStale = false;
 }
 
@@ -283,6 +286,7 @@ void TGBaseLabel::Loaded()
     menu.add(QStringLiteral("Font"), [this] { ShowFontDialog(); });
     menu.add(QStringLiteral("3D Effects"), [this] { ShowEffectsDialog(); });
     MenuItem *alignment = menu.add(QStringLiteral("Alignment"));
+    m_alignmentMenu = alignment;
     const auto addAlignment = [&](const QString &caption, TAlignment value) {
         m_alignmentItems[std::size_t(value)] =
             alignment->add(caption, [this, value] { AlignmentClick(value); });
@@ -312,6 +316,25 @@ void TGBaseLabel::addRotationMenu()
         });
     }
     m_hasRotationMenu = true;
+}
+
+void TGBaseLabel::removeTopLevelItems(const QStringList &captions)
+{
+    PopupMenu &menu = *ObjectMenu();
+    for (int i = menu.count() - 1; i >= 0; --i) {
+        MenuItem *item = menu.item(i);
+        if (!captions.contains(item->caption()))
+            continue;
+        if (item == m_alignmentMenu) {
+            m_alignmentMenu = nullptr;
+            m_alignmentItems.fill(nullptr);
+        }
+        if (item == m_transparentItem)
+            m_transparentItem = nullptr;
+        if (item == m_borderItem)
+            m_borderItem = nullptr;
+        menu.remove(item);
+    }
 }
 
 void TGBaseLabel::PopupOpening()

@@ -85,6 +85,11 @@ protected:
     // "-" and the "Rotation" submenu, for the objects that can be turned.
     void addRotationMenu();
     void notifyUnlessLoading();
+    // Removes the popup's top-level items with these captions and forgets the items it kept
+    // for check marks among them.
+    void removeTopLevelItems(const QStringList &captions);
+    // True while UpdateLayout itself resizes the box to the line.
+    bool layoutResizing() const { return m_layoutResizing; }
 
 private:
     void updateShadowOffset();
@@ -102,11 +107,13 @@ private:
     TColor m_colorShadow = Colors::clGray;
     int m_angle = 0;
     TAlignment m_alignment = TAlignment::taLeftJustify;
+    MenuItem *m_alignmentMenu = nullptr;
     std::array<MenuItem *, 3> m_alignmentItems{}; // by TAlignment ordinal
     std::array<MenuItem *, 4> m_rotationItems{};  // 0, 90, 180, 270 degrees
     MenuItem *m_transparentItem = nullptr;
     LabelTextLayout m_layout;
     bool m_layoutStale = true;
+    bool m_layoutResizing = false;
     bool m_transparent = true;
     TColor m_backColor = Colors::clWhite;
     bool m_hasRotationMenu = false;
