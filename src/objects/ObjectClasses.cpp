@@ -6,12 +6,14 @@
 #include "objects/text/TGCounterLabel.h"
 #include "objects/text/TGMultiLineLabel.h"
 #include "objects/text/TGPLabel.h"
+#include "objects/text/TGSymbolLabel.h"
 
 void registerLabelObjectClasses()
 {
     ObjectClassRegistry::registerClass<TGLineShape>();
     ObjectClassRegistry::registerClass<TGLabelShapes>();
     ObjectClassRegistry::registerClass<TGPLabel>();
+    ObjectClassRegistry::registerClass<TGSymbolLabel>();
     ObjectClassRegistry::registerClass<TGCounterLabel>();
     ObjectClassRegistry::registerClass<TGMultiLineLabel>();
 }
