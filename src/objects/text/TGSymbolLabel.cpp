@@ -42,9 +42,12 @@ void TGSymbolLabel::BoundsChanged()
 
 void TGSymbolLabel::FitToSymbol()
 {
-    if (isLoading() || !parentIsDesignPanel() || font().size() < minimumFitSize)
+    if (isLoading() || !parentIsDesignPanel())
         return;
+    // A small symbol keeps the box the user gave it, but its layout and frame still follow it.
     TGBaseLabel::BoundsChanged();
+    if (font().size() < minimumFitSize)
+        return;
     Canvas &measure = TextCanvas::measuringCanvas();
     measure.SetFont(canvasFont());
     const int w = int(Trunc(measure.TextWidth(caption()) * 1.1));

@@ -114,6 +114,7 @@ TEST(TGSymbolLabel, FitsTheBoxToTheCharacterFromTenPointsOnlyAndOnlyOnThePanel)
             EXPECT_GT(panel.frameUpdates, 0);
         } else {
             EXPECT_EQ(symbol.boundsRect().size(), QSize(200, 150));
+            EXPECT_EQ(panel.frameUpdates > 0, c.panel);
         }
     }
 }
