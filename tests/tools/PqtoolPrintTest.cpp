@@ -9,24 +9,9 @@
 #include "document/TGLabelObjectFiler.h"
 #include "objects/shapes/TGLabelShapes.h"
 #include "support/RecordingSurface.h"
+#include "support/ToolProcess.h"
 
 namespace {
-
-struct ToolRun
-{
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-ToolRun pqtool(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(PELLORA_TOOLS_DIR "/pqtool"), arguments);
-    process.waitForFinished(60000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 // The page count pdfinfo reports, 0 when it cannot tell.
 int pdfPages(const QString &pdf)

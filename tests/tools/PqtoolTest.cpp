@@ -7,24 +7,9 @@
 #include "document/TGLabelObjectFiler.h"
 #include "objects/shapes/TGLineShape.h"
 #include "support/RecordingSurface.h"
+#include "support/ToolProcess.h"
 
 namespace {
-
-struct ToolRun
-{
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-ToolRun pqtool(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(PELLORA_TOOLS_DIR "/pqtool"), arguments);
-    process.waitForFinished(30000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 class PqtoolTest : public ::testing::Test
 {
