@@ -33,7 +33,7 @@
 #include "platform/IniFile.h"
 
 namespace {
-struct ToolButtonSpec
+struct ToolButtonEntry
 {
     const char *name;
     const char *hint;
@@ -42,7 +42,7 @@ struct ToolButtonSpec
 };
 
 // Hints keep the program's CR line breaks; tool tips show them as line breaks.
-const ToolButtonSpec ToolButtons[] = {
+const ToolButtonEntry ToolButtons[] = {
     {"Pointerbutton", "Selection tool", TLPanelState::psPointing, ToolGlyph::Pointer},
     {"DrawLabelButton", "Text tool", TLPanelState::psLabel, ToolGlyph::Text},
     {"DrawMLTextButton", "Multi-line text tool", TLPanelState::psMultiLineLabel, ToolGlyph::MultiLineText},
@@ -224,11 +224,11 @@ void TPQMainScreen::buildToolBar(QWidget *bar)
         row->addWidget(button);
         return button;
     };
-    for (const ToolButtonSpec &spec : ToolButtons) {
-        QToolButton *button = makeButton(QString::fromLatin1(spec.name), hintText(spec.hint), spec.glyph);
-        m_tools->addButton(button, int(spec.state));
-        if (spec.state == TLPanelState::psPointing || spec.state == TLPanelState::psLine ||
-            spec.state == TLPanelState::psImage)
+    for (const ToolButtonEntry &tool : ToolButtons) {
+        QToolButton *button = makeButton(QString::fromLatin1(tool.name), hintText(tool.hint), tool.glyph);
+        m_tools->addButton(button, int(tool.state));
+        if (tool.state == TLPanelState::psPointing || tool.state == TLPanelState::psLine ||
+            tool.state == TLPanelState::psImage)
             row->addSpacing(6);
     }
     toolButton(TLPanelState::psPointing)->setChecked(true);
