@@ -1,5 +1,7 @@
 #include "app/WindowPlacement.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QScreen>
 #include <QWidget>
@@ -102,6 +104,10 @@ WindowPlacement::Restored WindowPlacement::restore(const IniFile &ini, const QSt
 
 QRect WindowPlacement::keepOnScreen(QRect bounds, const QRect &screen)
 {
+    // A hand-edited placement of 100000 pixels would ask for a back buffer of many gigabytes; a
+    // window somewhat wider than the screen stays as it was saved.
+    bounds.setWidth(std::min(bounds.width(), 2 * screen.width()));
+    bounds.setHeight(std::min(bounds.height(), 2 * screen.height()));
     const int screenRight = screen.x() + screen.width();
     if (bounds.x() + bounds.width() > screenRight)
         bounds.moveLeft(screenRight - bounds.width());

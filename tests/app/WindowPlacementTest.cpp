@@ -141,6 +141,8 @@ TEST_F(WindowPlacementTest, KeepOnScreenWorksOnAScreenAwayFromTheOrigin)
         {{3000, 200, 600, 400}, {2600, 200, 600, 400}},
         {{1800, 50, 600, 400}, {1921, 101, 600, 400}},
         {{2000, 1000, 600, 400}, {2000, 724, 600, 400}},
+        // An absurdly large window is first cut to twice the screen's size.
+        {{-900000, -900000, 100000, 100000}, {1921, 101, 2560, 2048}},
     };
     for (const auto &c : cases)
         EXPECT_EQ(WindowPlacement::keepOnScreen(c.bounds, screen), c.expected);
