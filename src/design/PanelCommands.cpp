@@ -1,5 +1,7 @@
 #include "design/PanelCommands.h"
 
+#include <functional>
+
 #include <QFile>
 
 #include <algorithm>
@@ -200,60 +202,48 @@ void PanelCommands::sendToBack()
     m_panel.raiseChanged();
 }
 
-void PanelCommands::alignLeft()
+void PanelCommands::alignSelection(int start,
+                                   const std::function<int(int, const TGGraphicControl &)> &extreme,
+                                   const std::function<void(TGGraphicControl &, int)> &place)
 {
     const std::vector<TGGraphicControl *> selection = m_panel.selectionFrame().selection();
     if (selection.empty())
         return;
     m_panel.raiseChanged();
-    int m = m_panel.width();
+    int m = start;
     for (const TGGraphicControl *object : selection)
-        m = std::min(m, object->left());
+        m = extreme(m, *object);
     for (TGGraphicControl *object : selection)
-        object->setLeft(m);
+        place(*object, m);
     m_panel.repaintSurface();
+}
+
+void PanelCommands::alignLeft()
+{
+    alignSelection(
+        m_panel.width(), [](int m, const TGGraphicControl &o) { return std::min(m, o.left()); },
+        [](TGGraphicControl &o, int m) { o.setLeft(m); });
 }
 
 void PanelCommands::alignTops()
 {
-    const std::vector<TGGraphicControl *> selection = m_panel.selectionFrame().selection();
-    if (selection.empty())
-        return;
-    m_panel.raiseChanged();
-    int m = m_panel.height();
-    for (const TGGraphicControl *object : selection)
-        m = std::min(m, object->top());
-    for (TGGraphicControl *object : selection)
-        object->setTop(m);
-    m_panel.repaintSurface();
+    alignSelection(
+        m_panel.height(), [](int m, const TGGraphicControl &o) { return std::min(m, o.top()); },
+        [](TGGraphicControl &o, int m) { o.setTop(m); });
 }
 
 void PanelCommands::alignRight()
 {
-    const std::vector<TGGraphicControl *> selection = m_panel.selectionFrame().selection();
-    if (selection.empty())
-        return;
-    m_panel.raiseChanged();
-    int m = 0;
-    for (const TGGraphicControl *object : selection)
-        m = std::max(m, object->left() + object->width());
-    for (TGGraphicControl *object : selection)
-        object->setLeft(m - object->width());
-    m_panel.repaintSurface();
+    alignSelection(
+        0, [](int m, const TGGraphicControl &o) { return std::max(m, o.left() + o.width()); },
+        [](TGGraphicControl &o, int m) { o.setLeft(m - o.width()); });
 }
 
 void PanelCommands::alignBottoms()
 {
-    const std::vector<TGGraphicControl *> selection = m_panel.selectionFrame().selection();
-    if (selection.empty())
-        return;
-    m_panel.raiseChanged();
-    int m = 0;
-    for (const TGGraphicControl *object : selection)
-        m = std::max(m, object->top() + object->height());
-    for (TGGraphicControl *object : selection)
-        object->setTop(m - object->height());
-    m_panel.repaintSurface();
+    alignSelection(
+        0, [](int m, const TGGraphicControl &o) { return std::max(m, o.top() + o.height()); },
+        [](TGGraphicControl &o, int m) { o.setTop(m - o.height()); });
 }
 
 void PanelCommands::centerVertically()

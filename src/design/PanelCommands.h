@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "design/DesignSurface.h"
 
 class PopupMenu;
@@ -32,6 +34,9 @@ public:
     void chooseFont();
 
 private:
+    // The four alignments: one extreme edge of the selection, then every object placed on it.
+    void alignSelection(int start, const std::function<int(int, const TGGraphicControl &)> &extreme,
+                        const std::function<void(TGGraphicControl &, int)> &place);
     void paste();
     void deleteSelection();
     void pasteFile();
