@@ -12,7 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "layout/InfoBoxRecorder.h"
+#include "support/InfoBoxRecorder.h"
 #include "layout/TSelectTemplate.h"
 #include "objects/text/ModalDialog.h"
 #include "platform/DialogButtonBar.h"

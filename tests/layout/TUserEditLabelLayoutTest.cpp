@@ -7,7 +7,7 @@
 #include <QSpinBox>
 #include <QTest>
 
-#include "layout/InfoBoxRecorder.h"
+#include "support/InfoBoxRecorder.h"
 #include "layout/TUserEditLabelLayout.h"
 #include "objects/text/ModalDialog.h"
 #include "platform/DialogButtonBar.h"

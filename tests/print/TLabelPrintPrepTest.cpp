@@ -15,7 +15,7 @@
 #include <memory>
 
 #include "design/TGPelloraPanel32.h"
-#include "layout/InfoBoxRecorder.h"
+#include "support/InfoBoxRecorder.h"
 #include "objects/ObjectClasses.h"
 #include "objects/text/TGCounterLabel.h"
 #include "platform/Help.h"
