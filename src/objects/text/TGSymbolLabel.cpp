@@ -55,7 +55,8 @@ void TGSymbolLabel::FitToSymbol()
     const LabelTextLayout &points = layout();
     const int x0 = std::max({points.textPoint.x(), points.shadowPoint.x(), points.highlightPoint.x()});
     const int y0 = std::max({points.textPoint.y(), points.shadowPoint.y(), points.highlightPoint.y()});
-    setBounds(left(), top(), w + x0, h + y0);
+    // Never below the one pixel that the base label keeps, or the two would resize each other for ever.
+    setBounds(left(), top(), std::max(1, w + x0), std::max(1, h + y0));
     RequestFrameUpdate();
 }
 

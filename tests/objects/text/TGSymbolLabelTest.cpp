@@ -165,6 +165,17 @@ TEST(TGSymbolLabel, RepeatedPaintsSettleWithTheBoxMatchingTheLayout)
     }
 }
 
+TEST(TGSymbolLabel, ACharacterWithoutWidthStillFitsAOnePixelBox)
+{
+    RecordingSurface surface;
+    TGSymbolLabel &symbol = place(surface);
+    symbol.font().setName(QStringLiteral("Arial"));
+    symbol.setCaption(QString(QChar(0x200B))); // zero-width space: nothing to measure across
+    symbol.BoundsChanged();
+    EXPECT_GE(symbol.width(), 1);
+    EXPECT_GE(symbol.height(), 1);
+}
+
 TEST(TGSymbolLabel, IgnoresThePanelFontCommand)
 {
     RecordingSurface surface;
