@@ -33,6 +33,13 @@ bool isRaster(const QPainter &painter)
     return painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
 }
 
+// Screens, images and PDF pages draw text at the painter's scale, PDF pages with the font embedded.
+bool keepsTextAsText(const QPainter &painter)
+{
+    const QPaintEngine *engine = painter.paintEngine();
+    return engine && (engine->type() == QPaintEngine::Raster || engine->type() == QPaintEngine::Pdf);
+}
+
 // On-off lengths in pixels of a thin styled pen; empty for a continuous line.
 std::vector<int> dashPattern(PenStyle style)
 {
@@ -740,13 +747,13 @@ void Canvas::drawText(int x, int y, const QString &logicalText, const std::optio
         painter_->fillRect(QRect(cell, QSize(width, metrics.ascent() + metrics.descent())),
                            rgb(state_.brush.color));
     const QPoint baseline = cell + QPoint(0, metrics.ascent());
-    if (isRaster(*painter_)) {
+    if (keepsTextAsText(*painter_)) {
         painter_->setFont(font);
         painter_->setPen(rgb(state_.font.color));
         painter_->drawText(baseline, text);
     } else {
-        // Recordings and printers get the glyph outlines: a recording played on a device of another
-        // resolution would otherwise rescale its fonts on top of the painter's own scaling.
+        // Recordings get the glyph outlines: played on a device of another resolution, a recorded
+        // text would have its font rescaled on top of the painter's own scaling.
         QPainterPath glyphs;
         glyphs.addText(baseline, font, text);
         painter_->fillPath(glyphs, rgb(state_.font.color));

@@ -47,8 +47,9 @@ class QPicture;
 // height (ascent + descent). TextOut places text by the text alignment, by default the top-left
 // corner of its cell at the given point; an escapement turns it counter-clockwise about that point.
 // The text background is painted in the brush colour unless the brush is clear or the background
-// mode is transparent. Pen modes do not apply to text. On recordings and printers text is drawn as
-// glyph outlines, so that a recording scales like the rest of its drawing.
+// mode is transparent. Pen modes do not apply to text. On recordings text is drawn as glyph
+// outlines, so that a recording scales like the rest of its drawing; screens, images and PDF pages
+// (printers included) get real text.
 
 struct CanvasPen
 {

@@ -6,7 +6,10 @@
 #include <QPolygon>
 #include <QRect>
 #include <QRectF>
+#include <QSize>
 #include <QString>
+
+#include <functional>
 
 #include "platform/Color.h"
 #include "platform/GraphicsTypes.h"
@@ -42,6 +45,8 @@ struct ReportFont
 // One page of a print job as label objects draw on it: positions in inches from the paper's
 // top-left corner (the printer's unprintable border is the implementation's business).
 // Implementations: the system printer, a PDF file, the recording kept for the preview.
+class Canvas;
+
 class Report
 {
 public:
@@ -64,6 +69,9 @@ public:
     // A recorded picture replayed to fill the rectangle, whatever the device's resolution.
     virtual void stretchPicture(const QRectF &inches, const QPicture &picture) = 0;
     virtual void stretchImage(const QRectF &inches, const QImage &image) = 0;
+    // What draw puts on a canvas of frame pixels, stretched over the rectangle as a recording of it
+    // would be. Reports that can draw it straight onto the page at that scale do so.
+    virtual void stretchDrawing(const QRectF &inches, QSize frame, const std::function<void(Canvas &)> &draw);
 
     // Text, clip regions and printer-pixel drawing. Printer pixels count from the paper's top-left
     // corner at xDpi() x yDpi(). A report that only notes what objects draw may leave these out.

@@ -1,12 +1,32 @@
 #include "print/PainterReport.h"
 
+#include <QPaintEngine>
 #include <QPainter>
+
+#include <malloc.h>
 
 #include <algorithm>
 #include <cmath>
+#include <mutex>
 
 #include "platform/Canvas.h"
 #include "platform/Numbers.h"
+
+namespace {
+
+// The PDF engine behind files and printers takes and frees buffers of a few hundred kilobytes for
+// every sheet. glibc would map and unmap each of them afresh, which costs more than drawing the
+// sheet, so freed blocks of that size are kept for reuse for the rest of the process.
+void keepPageBuffersForReuse()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
+        mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024);
+    });
+}
+
+} // namespace
 
 PainterReport::PainterReport() = default;
 
@@ -16,6 +36,7 @@ PainterReport::~PainterReport() = default;
 void PainterReport::start()
 {
     m_aborted = false;
+    keepPageBuffersForReuse();
     QPaintDevice &device = beginDevice();
     m_painter = std::make_unique<QPainter>();
     if (!m_painter->begin(&device)) {
@@ -154,6 +175,34 @@ void PainterReport::stretchImage(const QRectF &inches, const QImage &image)
     if (Canvas *c = canvas())
         c->StretchDraw(toPixelsX(inches.left()), toPixelsY(inches.top()), toPixelsX(inches.right()),
                        toPixelsY(inches.bottom()), image);
+}
+
+void PainterReport::stretchDrawing(const QRectF &inches, QSize frame,
+                                   const std::function<void(Canvas &)> &draw)
+{
+    Canvas *c = canvas();
+    if (!c || frame.isEmpty())
+        return;
+    // A PDF page takes the drawing straight, its text staying text; other devices replay a
+    // recording, which keeps what they show whatever their resolution.
+    if (m_painter->paintEngine()->type() != QPaintEngine::Pdf) {
+        Report::stretchDrawing(inches, frame, draw);
+        return;
+    }
+    const int left = toPixelsX(inches.left());
+    const int top = toPixelsY(inches.top());
+    const int right = toPixelsX(inches.right());
+    const int bottom = toPixelsY(inches.bottom());
+    if (left == right || top == bottom)
+        return;
+    m_painter->save();
+    m_painter->translate(right < left ? left + 1 : left, bottom < top ? top + 1 : top);
+    m_painter->scale(double(right - left) / frame.width(), double(bottom - top) / frame.height());
+    {
+        Canvas frameCanvas(*m_painter);
+        draw(frameCanvas);
+    }
+    m_painter->restore();
 }
 
 void PainterReport::textOut(double x, double y, const QString &text)

@@ -56,6 +56,8 @@ public:
     void ellipse(double x1, double y1, double x2, double y2) override;
     void stretchPicture(const QRectF &inches, const QPicture &picture) override;
     void stretchImage(const QRectF &inches, const QImage &image) override;
+    void stretchDrawing(const QRectF &inches, QSize frame,
+                        const std::function<void(Canvas &)> &draw) override;
     void textOut(double x, double y, const QString &text) override;
     void polygonPixels(const QPolygon &points) override;
     void fillRectPixels(const QRect &rect) override;

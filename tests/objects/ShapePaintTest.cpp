@@ -7,6 +7,7 @@
 #include "platform/Canvas.h"
 #include "platform/Screen.h"
 #include "support/CallRecordingReport.h"
+#include "support/InkedBox.h"
 #include "support/RecordingSurface.h"
 
 namespace {
@@ -30,12 +31,7 @@ bool dark(const QImage &image, int x, int y)
 // The inked rows and columns of a painted object, in object coordinates.
 QRect inkBounds(const QImage &image)
 {
-    QRect ink;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (qGray(image.pixel(x, y)) < 128)
-                ink |= QRect(x - 2, y - 2, 1, 1);
-    return ink;
+    return inkedBox(image).translated(-2, -2);
 }
 
 } // namespace

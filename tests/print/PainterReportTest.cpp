@@ -7,6 +7,7 @@
 #include "print/PrinterReport.h"
 #include "print/RecordingReport.h"
 #include "print/ReportPaper.h"
+#include "support/InkedBox.h"
 
 namespace {
 
@@ -39,17 +40,6 @@ private:
     QImage m_image;
     int m_dpi;
 };
-
-// The box around the image's dark pixels.
-QRect inkedBox(const QImage &image)
-{
-    QRect box;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (qGray(image.pixel(x, y)) < 128)
-                box |= QRect(x, y, 1, 1);
-    return box;
-}
 
 TEST(PainterReport, PenWidthsInHundredthsOfAnInchNeverBelowOnePixel)
 {

@@ -1,3 +1,4 @@
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
@@ -13,9 +14,11 @@
 #include "document/TGLabelObjectFiler.h"
 #include "objects/ObjectClasses.h"
 #include "objects/shapes/TGLabelShapes.h"
+#include "platform/Canvas.h"
 #include "platform/Screen.h"
 #include "print/LabelSheetImager.h"
 #include "print/PdfReport.h"
+#include "support/InkedBox.h"
 
 namespace {
 
@@ -59,6 +62,19 @@ QPoint markCorner(const QImage &page, QPoint expected)
     while (dark(left - 1, probeY) && left > probeX - 20)
         --left;
     return {left, top};
+}
+
+// The PDF's first page at rasterDpi, without smoothing; a null image when pdftoppm fails.
+QImage rasterise(const QString &pdftoppm, const QString &pdf)
+{
+    const QString stem = pdf + QStringLiteral(".page");
+    QProcess raster;
+    raster.start(pdftoppm, {QStringLiteral("-r"), QString::number(rasterDpi), QStringLiteral("-png"),
+                            QStringLiteral("-aa"), QStringLiteral("no"), QStringLiteral("-aaVector"),
+                            QStringLiteral("no"), QStringLiteral("-singlefile"), pdf, stem});
+    if (!raster.waitForFinished(60000) || raster.exitCode() != 0)
+        return {};
+    return QImage(stem + QStringLiteral(".png"));
 }
 
 void PrintTo(const Stock &stock, std::ostream *out)
@@ -105,14 +121,7 @@ TEST_P(PdfPlacementTest, MarksLandAtTheLabelCorners)
         LabelSheetImager imager(panel, report, job);
         ASSERT_EQ(imager.run(), LabelSheetImager::Outcome::Completed);
     }
-    QProcess raster;
-    raster.start(pdftoppm, {QStringLiteral("-r"), QString::number(rasterDpi), QStringLiteral("-png"),
-                            QStringLiteral("-aa"), QStringLiteral("no"), QStringLiteral("-aaVector"),
-                            QStringLiteral("no"), QStringLiteral("-singlefile"), pdf,
-                            folder.filePath(QStringLiteral("sheet"))});
-    ASSERT_TRUE(raster.waitForFinished(60000));
-    ASSERT_EQ(raster.exitCode(), 0) << raster.readAllStandardError().toStdString();
-    const QImage page(folder.filePath(QStringLiteral("sheet.png")));
+    const QImage page = rasterise(pdftoppm, pdf);
     ASSERT_FALSE(page.isNull());
     const QSizeF sheet = ReportPaper::fromCode(loaded.PaperSize).sheetInches({});
     // The PDF's page box is in whole points and the rasteriser rounds its size up.
@@ -141,5 +150,58 @@ INSTANTIATE_TEST_SUITE_P(Stocks, PdfPlacementTest,
                                                  stock("LTR", 0.5, 0.1875, 3, 10, 2.75, 1.0, 2.625, 1.0)},
                                            Stock{"A4", stock("A4", 0.6, 0.28, 3, 8, 2.64, 1.38, 2.5, 1.3)}),
                          [](const auto &info) { return std::string(info.param.paper); });
+
+// Text objects hand the report a drawing to stretch over their box. A PDF page takes it straight,
+// its text staying text with the font embedded, and it must land exactly where the recording of the
+// same drawing lands.
+TEST(PdfStretchDrawing, LandsWhereItsRecordingLandsAndKeepsItsText)
+{
+    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+    if (pdftoppm.isEmpty())
+        GTEST_SKIP() << "pdftoppm is not installed";
+    QTemporaryDir folder;
+    const QRectF target(1.0, 1.0, 1.0, 0.5);
+    const auto draw = [](Canvas &canvas) {
+        canvas.SetBrush({Colors::clBlack, BrushStyle::bsSolid});
+        canvas.FillRect(0, 0, 96, 4);
+        CanvasFont font;
+        font.height = -30;
+        canvas.SetFont(font);
+        canvas.SetBkMode(BackgroundMode::Transparent);
+        canvas.TextOut(2, 8, QStringLiteral("Hallo"));
+    };
+    const auto printed = [&](const QString &name, bool recorded) {
+        const QString pdf = folder.filePath(name);
+        PdfReport report(pdf, ReportPaper::fromCode(QStringLiteral("LTR")));
+        report.start();
+        if (recorded)
+            report.Report::stretchDrawing(target, QSize(96, 48), draw);
+        else
+            report.stretchDrawing(target, QSize(96, 48), draw);
+        report.finish();
+        return pdf;
+    };
+    const QString direct = printed(QStringLiteral("direct.pdf"), false);
+    const QString recorded = printed(QStringLiteral("recorded.pdf"), true);
+
+    QFile file(direct);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("/FontFile2"));
+    QFile outlines(recorded);
+    ASSERT_TRUE(outlines.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(outlines.readAll().contains("/FontFile2"));
+
+    const QRect directInk = inkedBox(rasterise(pdftoppm, direct));
+    const QRect recordedInk = inkedBox(rasterise(pdftoppm, recorded));
+    ASSERT_FALSE(directInk.isEmpty());
+    // The bar starts at the target's corner and spans its width; the text stays inside the target.
+    EXPECT_NEAR(directInk.left(), rasterDpi, 1);
+    EXPECT_NEAR(directInk.top(), rasterDpi, 1);
+    EXPECT_NEAR(directInk.right() + 1, 2 * rasterDpi, 1);
+    EXPECT_LT(directInk.bottom(), 1.5 * rasterDpi);
+    EXPECT_NEAR(directInk.bottom(), recordedInk.bottom(), 2);
+    EXPECT_NEAR(directInk.left(), recordedInk.left(), 1);
+    EXPECT_NEAR(directInk.right(), recordedInk.right(), 1);
+}
 
 } // namespace

@@ -1,7 +1,6 @@
 #include "objects/text/TextCanvas.h"
 
 #include <QImage>
-#include <QPicture>
 
 #include "design/TGGraphicControl.h"
 #include "platform/Font.h"
@@ -40,12 +39,5 @@ void TextCanvas::printBoxPicture(Report &report, double x, double y, const TGGra
     const QRectF target(
         QPointF(x + object.left() / p, y + object.top() / p),
         QPointF(x + (object.left() + object.width()) / p, y + (object.top() + object.height()) / p));
-    QPicture picture;
-    {
-        Canvas canvas(&picture);
-        draw(canvas);
-    }
-    // The frame is the whole box, not just the part that was drawn on.
-    picture.setBoundingRect(QRect(0, 0, object.width(), object.height()));
-    report.stretchPicture(target, picture);
+    report.stretchDrawing(target, QSize(object.width(), object.height()), draw);
 }

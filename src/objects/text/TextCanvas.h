@@ -18,8 +18,8 @@ CanvasFont zoomedFont(const Font &font, float scale);
 // A canvas for measuring text when no paint is running.
 Canvas &measuringCanvas();
 
-// Text objects print by drawing their box into a recording that the report stretches over the
-// box's rectangle in inches; a box under one pixel prints nothing.
+// Text objects print by drawing their box as a recording that the report stretches over the box's
+// rectangle in inches; a box under one pixel prints nothing.
 void printBoxPicture(Report &report, double x, double y, const TGGraphicControl &object,
                      const std::function<void(Canvas &)> &draw);
 
