@@ -1,6 +1,7 @@
 #include "platform/Canvas.h"
 
 #include <QBitmap>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QHash>
 #include <QImage>
@@ -16,6 +17,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "platform/CanvasFontCache.h"
 #include "platform/Numbers.h"
 #include "platform/SymbolFonts.h"
 
@@ -638,6 +640,9 @@ void Canvas::StretchDraw(int left, int top, int right, int bottom, const QPictur
 
 QFont Canvas::ToQFont(const CanvasFont &font)
 {
+    CanvasFontCache &cache = CanvasFontCache::forThisThread();
+    if (std::optional<QFont> known = cache.font(font))
+        return *known;
     QFont qfont(font.name);
     qfont.setBold(font.style & fontStyleBit(FontStyle::fsBold));
     qfont.setItalic(font.style & fontStyleBit(FontStyle::fsItalic));
@@ -647,14 +652,29 @@ QFont Canvas::ToQFont(const CanvasFont &font)
         qfont.setFixedPitch(true);
         qfont.setStyleHint(QFont::TypeWriter);
     }
-    // Text is measured and placed glyph by glyph, without pair kerning.
+    // Text is measured and placed glyph by glyph, without pair kerning or ligatures; scripts that
+    // need shaping still get it. Symbol fonts keep the shaper, the only path that reads their
+    // character maps.
     qfont.setKerning(false);
+    if (!SymbolFonts::isSymbolFont(font.name) &&
+        !QFontDatabase::writingSystems(font.name).contains(QFontDatabase::Symbol))
+        qfont.setStyleStrategy(QFont::PreferNoShaping);
     qfont.setPixelSize(emSize(font, qfont));
+    cache.keepFont(font, qfont);
     return qfont;
+}
+
+int Canvas::deviceResolution() const
+{
+    const QPaintDevice *device = painter_->device();
+    return device->logicalDpiX() << 16 | device->logicalDpiY();
 }
 
 TextMetrics Canvas::GetTextMetrics() const
 {
+    CanvasFontCache &cache = CanvasFontCache::forThisThread();
+    if (std::optional<TextMetrics> known = cache.metrics(state_.font, deviceResolution()))
+        return *known;
     const QFont font = SymbolFonts::forDrawing(ToQFont(state_.font), {}).font;
     const QFontMetrics metrics(font, painter_->device());
     TextMetrics result;
@@ -664,14 +684,26 @@ TextMetrics Canvas::GetTextMetrics() const
     result.tmInternalLeading = std::max(0, result.tmHeight - font.pixelSize());
     result.tmExternalLeading = std::max(0, metrics.leading());
     result.tmAveCharWidth = averageCharWidth(metrics);
+    cache.keepMetrics(state_.font, deviceResolution(), result);
     return result;
+}
+
+int Canvas::shownTextWidth(const QFontMetrics &metrics, const QString &logicalText,
+                           const QString &shownText) const
+{
+    CanvasFontCache &cache = CanvasFontCache::forThisThread();
+    if (std::optional<int> known = cache.width(state_.font, deviceResolution(), logicalText))
+        return *known;
+    const int width = metrics.horizontalAdvance(shownText);
+    cache.keepWidth(state_.font, deviceResolution(), logicalText, width);
+    return width;
 }
 
 QSize Canvas::TextExtent(const QString &text) const
 {
     const SymbolFonts::DeviceText shown = SymbolFonts::forDrawing(ToQFont(state_.font), text);
     const QFontMetrics metrics(shown.font, painter_->device());
-    return {metrics.horizontalAdvance(shown.text), metrics.ascent() + metrics.descent()};
+    return {shownTextWidth(metrics, text, shown.text), metrics.ascent() + metrics.descent()};
 }
 
 QPoint Canvas::textCell(const QFontMetrics &metrics, int textWidth) const
@@ -735,14 +767,17 @@ void Canvas::drawText(int x, int y, const QString &logicalText, const std::optio
     const QFont &font = shown.font;
     const QString &text = shown.text;
     const QFontMetrics metrics(font, painter_->device());
-    const int width = metrics.horizontalAdvance(text);
+    // Left-aligned text over a transparent background is placed without being measured.
+    const bool measured = state_.textAlign.horizontal != TextHorizontal::Left || (opaque && !opaqueRect);
+    const int width = measured ? shownTextWidth(metrics, logicalText, text) : 0;
     const QPoint cell = textCell(metrics, width);
 
     if (opaque && opaqueRect)
         painter_->fillRect(*opaqueRect, rgb(state_.brush.color));
     painter_->save();
     painter_->translate(toDevice(x, y));
-    painter_->rotate(-state_.font.escapement / 10.0);
+    if (state_.font.escapement != 0)
+        painter_->rotate(-state_.font.escapement / 10.0);
     if (opaque && !opaqueRect)
         painter_->fillRect(QRect(cell, QSize(width, metrics.ascent() + metrics.descent())),
                            rgb(state_.brush.color));

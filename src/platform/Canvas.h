@@ -213,6 +213,11 @@ private:
     enum class Box { Rectangle, RoundRect, Ellipse };
 
     void setUp();
+    // The device's horizontal and vertical resolution in one number, for caching measures.
+    int deviceResolution() const;
+    // The width of the text as drawn (shownText, after any symbol mapping) in the current font.
+    int shownTextWidth(const QFontMetrics &metrics, const QString &logicalText,
+                       const QString &shownText) const;
     QPoint toDevice(int x, int y) const { return {x + state_.origin.x(), y + state_.origin.y()}; }
     bool penVisible() const;
     bool brushVisible() const;

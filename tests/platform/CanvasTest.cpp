@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstring>
 #include <functional>
 #include <ostream>
 
@@ -912,6 +913,27 @@ TEST(Canvas, TextMetricsHoldTogether)
     // Arial's average character width is 904/2048 of the em.
     canvas.SetFont(sans(-100));
     EXPECT_NEAR(canvas.GetTextMetrics().tmAveCharWidth, 44, 1);
+}
+
+// Text runs glyph after glyph as on the classic canvas: no ligatures, no pair kerning, in fonts
+// that have both.
+TEST(Canvas, TextWidthIsTheSumOfItsGlyphs)
+{
+    QImage image = blankImage(10, 10);
+    Canvas canvas(&image);
+    for (const char *family : {"DejaVu Serif", "C059", "Liberation Sans"}) {
+        CanvasFont font = sans(-200);
+        font.name = QString::fromLatin1(family);
+        canvas.SetFont(font);
+        for (const char *text : {"fi", "ffl", "AV", "To"}) {
+            int sum = 0;
+            for (const QChar c : QString::fromLatin1(text))
+                sum += canvas.TextWidth(QString(c));
+            // Each glyph's advance is rounded on its own.
+            EXPECT_NEAR(canvas.TextWidth(QString::fromLatin1(text)), sum, std::strlen(text))
+                << family << " " << text;
+        }
+    }
 }
 
 TEST(Canvas, PositiveFontHeightIsTheCellHeight)
