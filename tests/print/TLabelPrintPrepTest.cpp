@@ -15,7 +15,6 @@
 #include <memory>
 
 #include "design/TGPelloraPanel32.h"
-#include "support/InfoBoxRecorder.h"
 #include "objects/ObjectClasses.h"
 #include "objects/text/TGCounterLabel.h"
 #include "platform/Help.h"
@@ -25,6 +24,7 @@
 #include "print/TLabelPrintPrep.h"
 #include "print/TPreviewForm.h"
 #include "PrintProbe.h"
+#include "support/InfoBoxRecorder.h"
 
 namespace {
 
