@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QHelpEvent>
@@ -22,6 +23,8 @@
 #include "app/FileDialogs.h"
 #include "app/MessageBoxInterceptor.h"
 #include "app/Preferences.h"
+#include "app/PrintCommands.h"
+#include "app/Printers.h"
 #include "app/ProgramFiles.h"
 #include "app/ProgramVersion.h"
 #include "app/TPQMainScreen.h"
@@ -31,6 +34,8 @@
 #include "objects/ObjectClasses.h"
 #include "platform/FontDialog.h"
 #include "platform/IniFile.h"
+#include "print/TLabelPrinter.h"
+#include "print/TLabelPrintPrep.h"
 #include "print/TPrintFineTune.h"
 #include "ProgramFolderScope.h"
 #include "support/TestEnvironment.h"
@@ -651,6 +656,59 @@ TEST_F(MainScreenTest, PrinterFineTuningKeepsTheConfirmedNudges)
     EXPECT_EQ(
         IniFile(IniFileName()).readInteger(QStringLiteral("Printer"), QStringLiteral("TopMarginNudge"), 0),
         1);
+}
+
+// The print command through the program's own PDF destination: the preparation dialog prints, the
+// save dialog is asked for the file, and the status form ends the job; a cancelled save dialog
+// prints nothing and says nothing.
+TEST_F(MainScreenTest, PrintingToThePdfDestinationAsksForTheFile)
+{
+    installPrintCommands();
+    TPQMainScreen &screen = start();
+    placeRectangle(QRect(10, 10, 40, 30));
+    const QString pdf = path(QStringLiteral("sheet.pdf"));
+    for (const bool answered : {false, true}) {
+        SCOPED_TRACE(answered);
+        if (answered)
+            answers = {pdf};
+        bool printed = false;
+        QTimer driver;
+        // Clicks are queued: a timer does not fire again while its own slot runs a nested dialog.
+        const auto click = [](QPushButton *button) {
+            QTimer::singleShot(0, button, [button] { button->click(); });
+        };
+        QObject::connect(&driver, &QTimer::timeout, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (auto *prep = dynamic_cast<TLabelPrintPrep *>(modal)) {
+                if (!printed) {
+                    printed = true;
+                    prep->printerCombo()->setCurrentText(PdfPrinterName);
+                    click(prep->printButton());
+                } else if (!prep->property("closing").toBool()) {
+                    prep->setProperty("closing", true);
+                    click(prep->cancelButton());
+                }
+            } else if (auto *status = dynamic_cast<TLabelPrinter *>(modal); status && status->jobEnded()) {
+                if (!status->property("closing").toBool()) {
+                    status->setProperty("closing", true);
+                    click(status->cancelButton());
+                }
+            }
+        });
+        driver.start(10);
+        screen.action(QStringLiteral("mnuPrint"))->trigger();
+        driver.stop();
+        EXPECT_TRUE(printed);
+        EXPECT_EQ(QFile::exists(pdf), answered);
+    }
+    ASSERT_EQ(requests.size(), 2);
+    EXPECT_EQ(requests[1].mode, FileDialogRequest::Save);
+    EXPECT_EQ(requests[1].title, QStringLiteral("Save as PDF"));
+    EXPECT_EQ(requests[1].fileName, QStringLiteral("Labels.pdf"));
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.read(5) == "%PDF-");
+    EXPECT_TRUE(boxes.boxes().isEmpty());
 }
 
 TLabelLayout diskette()
