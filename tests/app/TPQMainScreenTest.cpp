@@ -682,7 +682,12 @@ TEST_F(MainScreenTest, PrintingToThePdfDestinationAsksForTheFile)
             if (auto *prep = dynamic_cast<TLabelPrintPrep *>(modal)) {
                 if (!printed) {
                     printed = true;
-                    prep->printerCombo()->setCurrentText(PdfPrinterName);
+                    // Chosen as a user does, whatever the system's default printer is.
+                    QComboBox *printers = prep->printerCombo();
+                    const int pdfDestination = printers->findText(PdfPrinterName);
+                    ASSERT_GE(pdfDestination, 0);
+                    printers->setCurrentIndex(pdfDestination);
+                    Q_EMIT printers->activated(pdfDestination);
                     click(prep->printButton());
                 } else if (!prep->property("closing").toBool()) {
                     prep->setProperty("closing", true);
