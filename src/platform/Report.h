@@ -14,6 +14,8 @@
 #include "platform/Color.h"
 #include "platform/GraphicsTypes.h"
 
+class Canvas;
+
 // A report pen: a negative width is hundredths of an inch (never thinner than one device pixel on
 // paper), zero or more is device pixels, zero being the thinnest line.
 struct ReportPen
@@ -45,8 +47,6 @@ struct ReportFont
 // One page of a print job as label objects draw on it: positions in inches from the paper's
 // top-left corner (the printer's unprintable border is the implementation's business).
 // Implementations: the system printer, a PDF file, the recording kept for the preview.
-class Canvas;
-
 class Report
 {
 public:
