@@ -10,26 +10,9 @@
 #include "print/PdfReport.h"
 #include "print/RecordingReport.h"
 #include "PrintProbe.h"
+#include "support/AddressLabels.h"
 
 namespace {
-
-// Three across, ten down on Letter, like the common address-label stock.
-TLabelLayout addressSheet()
-{
-    TLabelLayout layout;
-    layout.LabelWidth = 2.625;
-    layout.LabelHeight = 1.0;
-    layout.LabelsAcross = 3;
-    layout.LabelsDown = 10;
-    layout.TopMargin = 0.5;
-    layout.LeftMargin = 0.1875;
-    layout.HorizontalPitch = 2.75;
-    layout.VerticalPitch = 1.0;
-    layout.PageWidth = 8.5;
-    layout.PageHeight = 11;
-    layout.PaperSize = QStringLiteral("LTR");
-    return layout;
-}
 
 std::vector<bool> positions(const TLabelLayout &layout, std::initializer_list<int> numbers)
 {
@@ -46,7 +29,7 @@ protected:
         : panel(folder.path())
         , report(QSizeF(8.5, 11), 300)
     {
-        job.layout = addressSheet();
+        job.layout = addressLabels();
         job.selection = LabelSheetJob::allPositions(job.layout);
     }
 

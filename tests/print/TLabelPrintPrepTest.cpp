@@ -24,29 +24,10 @@
 #include "print/TLabelPrintPrep.h"
 #include "print/TPreviewForm.h"
 #include "PrintProbe.h"
+#include "support/AddressLabels.h"
 #include "support/InfoBoxRecorder.h"
 
 namespace {
-
-// Three across, ten down on letter paper.
-TLabelLayout addressLabels()
-{
-    TLabelLayout layout = TLabelLayout::defaultLayout();
-    layout.LabelsAcross = 3;
-    layout.LabelsDown = 10;
-    layout.LabelWidth = 2.625;
-    layout.LabelHeight = 1;
-    layout.LeftMargin = 0.1875;
-    layout.TopMargin = 0.5;
-    layout.HorizontalPitch = 2.75;
-    layout.VerticalPitch = 1;
-    layout.PageWidth = 8.5;
-    layout.PageHeight = 11;
-    layout.HorizontalGutter = 0;
-    layout.VerticalGutter = 0;
-    layout.PaperSize = QStringLiteral("LTR");
-    return layout;
-}
 
 TEST(TLabelPrintPrepRules, ThumbnailIsAFifthOfTheSheetWithTheGutterRule)
 {
