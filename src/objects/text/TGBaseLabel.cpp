@@ -380,7 +380,7 @@ void TGBaseLabel::ApplyFont(const Font &font)
 
 void TGBaseLabel::PrintAt(Report &report, double x, double y)
 {
-    TextCanvas::printBoxPicture(report, x, y, *this, [this](Canvas &canvas) { DrawLabel(canvas); });
+    TextCanvas::printBox(report, x, y, *this, [this](Canvas &canvas) { DrawLabel(canvas); });
 }
 
 bool TGBaseLabel::ShowFontDialog()

@@ -145,7 +145,7 @@ void TGMultiLineBaseLabel::ApplyFont(const Font &font)
 
 void TGMultiLineBaseLabel::PrintAt(Report &report, double x, double y)
 {
-    TextCanvas::printBoxPicture(report, x, y, *this, [this](Canvas &canvas) { DrawMultiLine(canvas); });
+    TextCanvas::printBox(report, x, y, *this, [this](Canvas &canvas) { DrawMultiLine(canvas); });
 }
 
 void TGMultiLineBaseLabel::FontClick()

@@ -30,8 +30,8 @@ Canvas &TextCanvas::measuringCanvas()
     return canvas;
 }
 
-void TextCanvas::printBoxPicture(Report &report, double x, double y, const TGGraphicControl &object,
-                                 const std::function<void(Canvas &)> &draw)
+void TextCanvas::printBox(Report &report, double x, double y, const TGGraphicControl &object,
+                          const std::function<void(Canvas &)> &draw)
 {
     if (object.width() < 1 || object.height() < 1)
         return;

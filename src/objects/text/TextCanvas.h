@@ -20,7 +20,7 @@ Canvas &measuringCanvas();
 
 // Text objects print by drawing their box as a recording that the report stretches over the box's
 // rectangle in inches; a box under one pixel prints nothing.
-void printBoxPicture(Report &report, double x, double y, const TGGraphicControl &object,
-                     const std::function<void(Canvas &)> &draw);
+void printBox(Report &report, double x, double y, const TGGraphicControl &object,
+              const std::function<void(Canvas &)> &draw);
 
 } // namespace TextCanvas
